@@ -1,0 +1,110 @@
+// A window that records what the controller shows instead of drawing it: the
+// second window binding, used by the key driver, the tests, the fuzz target
+// and the benchmarks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CalController.h"
+#include "KeyCatalogue.h"
+
+namespace cambist {
+
+class RecordingTextField final : public TextField {
+public:
+    void setStringValue(const std::string& newText) override { text = newText; }
+    std::string text;
+};
+
+class RecordingTable final : public TableView {
+public:
+    void reloadData() override { ++reloads; }
+    void scrollRowToVisible(std::int32_t row) override { scrolledTo = row; }
+    void selectRow(std::int32_t row, bool /*byExtendingSelection*/) override { selected = row; }
+    long reloads = 0;
+    std::int32_t scrolledTo = -1;
+    std::int32_t selected = -1;
+};
+
+class RecordingButton final : public Button {
+public:
+    void setEnabled(bool isEnabled) override { enabled = isEnabled; }
+    bool enabled = false;
+};
+
+class RecordingBeeper final : public Beeper {
+public:
+    void beep() override { ++beeps; }
+    long beeps = 0;
+};
+
+class NamedColumn final : public TableColumn {
+public:
+    explicit NamedColumn(std::string name) : name_(std::move(name)) {}
+    std::string identifier() const override { return name_; }
+
+private:
+    std::string name_;
+};
+
+// The nine displays, in the order the key driver prints them.
+enum class Display : std::uint8_t { Main, Memory, Answer, PV, N, PMT, FV, IY, Year };
+inline constexpr std::array<std::string_view, 9> kDisplayNames = {
+    "main", "memory", "answer", "pv", "n", "pmt", "fv", "iy", "year"};
+
+// One key press, as a window delivers it: an action and, for a digit, its tag.
+struct KeyPress {
+    const KeyAction* action;
+    std::int32_t tag;
+    std::string label;  // how the press was typed, for traces
+};
+
+// A controller wired to a recording window, started as the platform starts
+// it (outlets connected, then awakeFromNib).
+class RecordedCalculator {
+public:
+    RecordedCalculator();
+    RecordedCalculator(const RecordedCalculator&) = delete;
+    RecordedCalculator& operator=(const RecordedCalculator&) = delete;
+
+    // Delivers the press as the window would: a mode key that is disabled
+    // sends nothing. Answers whether the action was sent.
+    bool press(const KeyPress& key);
+    // Presses every key of a token ("12.5", "+", "setPV"); false when the
+    // token is not a key.
+    bool pressToken(std::string_view token);
+
+    const std::string& text(Display display) const {
+        return fields_[static_cast<std::size_t>(display)].text;
+    }
+    std::string cell(std::int32_t row, std::string_view column) const;
+    bool modeKeyEnabled(ModeKey key) const { return buttons_[modeKeyIndex(key)].enabled; }
+    long beeps() const { return beeper_.beeps; }
+    const RecordingTable& table() const { return table_; }
+    CalController& controller() { return controller_; }
+    const CalController& controller() const { return controller_; }
+
+    // What the window shows, in the key driver's format.
+    std::string report() const;
+
+private:
+    CalOutlets outlets();
+
+    std::array<RecordingTextField, 9> fields_;
+    RecordingTable table_;
+    std::array<RecordingButton, kModeKeyCount> buttons_;
+    RecordingBeeper beeper_;
+    CalController controller_;
+};
+
+// The key presses a token stands for, or an empty list for a token that is
+// no key. A token of digits and points presses each character in turn;
+// + - * / ^ ( ) = are the operator, bracket and equals keys; any other token
+// names an action, with or without its "Pressed" ending.
+std::vector<KeyPress> parseKeyToken(std::string_view token);
+
+}  // namespace cambist
