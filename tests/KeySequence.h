@@ -1,0 +1,62 @@
+// Replaying key sequences against a controller with a recording window.
+//
+// Keys are written as cambist-keys takes them: digits and "." (a token of
+// several presses each in turn), + - * / ^ ( ) =, and action names with or
+// without their "Pressed" ending, separated by spaces.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RecordingWindow.h"
+
+namespace cambist::testing {
+
+inline std::vector<std::string> splitKeys(std::string_view keys) {
+    std::istringstream in{std::string(keys)};
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// Presses the keys; a token that is no key fails the test.
+inline void type(RecordedCalculator& calculator, std::string_view keys) {
+    for (const std::string& token : splitKeys(keys)) {
+        ASSERT_TRUE(calculator.pressToken(token)) << "not a key: " << token;
+    }
+}
+
+// The main display after each single press, joined by " | ".
+inline std::string mainTrace(RecordedCalculator& calculator, std::string_view keys) {
+    std::string trace;
+    for (const std::string& token : splitKeys(keys)) {
+        const std::vector<KeyPress> presses = parseKeyToken(token);
+        EXPECT_FALSE(presses.empty()) << "not a key: " << token;
+        for (const KeyPress& key : presses) {
+            calculator.press(key);
+            if (!trace.empty()) trace += " | ";
+            trace += calculator.text(Display::Main);
+        }
+    }
+    return trace;
+}
+
+// The main display after the whole sequence, from a fresh start.
+inline std::string mainAfter(std::string_view keys) {
+    RecordedCalculator calculator;
+    type(calculator, keys);
+    return calculator.text(Display::Main);
+}
+
+// Operand count equals binary-operator count (markers not counted).
+inline bool stacksBalanced(const CalController& controller) {
+    std::size_t binaryOperators = 0;
+    for (const std::string& op : controller.pendingOperators()) {
+        if (op != "(") ++binaryOperators;
+    }
+    return binaryOperators == controller.pendingOperands().size();
+}
+
+}  // namespace cambist::testing
