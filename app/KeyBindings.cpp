@@ -1,0 +1,128 @@
+#include "KeyBindings.h"
+
+#include <QKeySequence>
+
+namespace cambist {
+
+namespace {
+
+constexpr Qt::KeyboardModifiers kChordModifiers =
+    Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier;
+
+KeyStroke chr(char c) { return {KeyStroke::Kind::Character, c, 0, Qt::NoModifier}; }
+KeyStroke key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { return {KeyStroke::Kind::Key, 0, k, m}; }
+KeyStroke ctrl(int k) { return key(k, Qt::ControlModifier); }
+KeyStroke shift(int k) { return key(k, Qt::ShiftModifier); }
+KeyStroke pad(int k) { return {KeyStroke::Kind::KeypadKey, 0, k, Qt::NoModifier}; }
+
+// The keypad with NumLock off sends navigation keys in place of its digits.
+const int kKeypadNavigation[10] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown,
+                                   Qt::Key_Left,   Qt::Key_Clear, Qt::Key_Right, Qt::Key_Home,
+                                   Qt::Key_Up,     Qt::Key_PageUp};
+
+std::vector<KeySpec> buildSpecs() {
+    std::vector<KeySpec> specs;
+    static const char* const digitNames[10] = {"digit0", "digit1", "digit2", "digit3", "digit4",
+                                               "digit5", "digit6", "digit7", "digit8", "digit9"};
+    static const char* const digitCaptions[10] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    for (int d = 0; d < 10; ++d) {
+        specs.push_back({digitNames[d], "digitPressed", d, digitCaptions[d], digitCaptions[d],
+                         {chr(static_cast<char>('0' + d)), pad(kKeypadNavigation[d])}});
+    }
+    const std::vector<KeySpec> others = {
+        {"thousandPressed", "thousandPressed", 0, "000", "Three zeros", {key(Qt::Key_K)}},
+        {"dotPressed", "dotPressed", 0, ".", "Decimal point", {chr('.'), chr(','), pad(Qt::Key_Delete)}},
+        {"delPressed", "delPressed", 0, "\u232B", "Backspace", {key(Qt::Key_Backspace)}},
+        {"negatePressed", "negatePressed", 0, "\u00B1", "Change sign", {key(Qt::Key_F9)}},
+        {"clearPressed", "clearPressed", 0, "C", "Clear entry", {key(Qt::Key_Delete)}},
+        {"allClearPressed", "allClearPressed", 0, "AC", "All clear", {key(Qt::Key_Escape)}},
+        {"plusPressed", "plusPressed", 0, "+", "Plus", {chr('+')}},
+        {"minusPressed", "minusPressed", 0, "\u2212", "Minus", {chr('-')}},
+        {"multiplyPressed", "multiplyPressed", 0, "\u00D7", "Multiply", {chr('*')}},
+        {"dividePressed", "dividePressed", 0, "\u00F7", "Divide", {chr('/')}},
+        {"powerPressed", "powerPressed", 0, "x\u02B8", "Power", {chr('^')}},
+        {"openBracketPressed", "openBracketPressed", 0, "(", "Open bracket", {chr('(')}},
+        {"closeBracketPressed", "closeBracketPressed", 0, ")", "Close bracket", {chr(')')}},
+        {"equalPressed", "equalPressed", 0, "=", "Equals",
+         {chr('='), key(Qt::Key_Return), pad(Qt::Key_Enter)}},
+        {"sqrtPressed", "sqrtPressed", 0, "\u221A", "Square root", {chr('@')}},
+        {"percentPressed", "percentPressed", 0, "%", "Percent", {chr('%')}},
+        {"memoryClear", "memoryClear", 0, "MC", "Memory clear", {ctrl(Qt::Key_L)}},
+        {"memoryLoad", "memoryLoad", 0, "MR", "Memory recall", {ctrl(Qt::Key_R)}},
+        {"memoryIn", "memoryIn", 0, "MS", "Memory store", {ctrl(Qt::Key_M)}},
+        {"memoryAdd", "memoryAdd", 0, "M+", "Memory add", {ctrl(Qt::Key_P)}},
+        {"memorySub", "memorySub", 0, "M\u2212", "Memory subtract",
+         {key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier)}},
+        {"answerLoad", "answerLoad", 0, "ANS", "Recall last answer", {ctrl(Qt::Key_A)}},
+        {"setN", "setN", 0, "N", "Store in N, number of periods", {key(Qt::Key_N)}},
+        {"setIY", "setIY", 0, "I/Y", "Store in I/Y, interest rate per period", {key(Qt::Key_I)}},
+        {"buttonPV", "setPV", 0, "PV", "Store in present value", {key(Qt::Key_V)}},
+        {"buttonPMT", "setPMT", 0, "PMT", "Store in payment", {key(Qt::Key_P)}},
+        {"buttonFV", "setFV", 0, "FV", "Store in future value", {key(Qt::Key_F)}},
+        {"calcIY", "calcIY", 0, "CPT", "Compute interest rate", {shift(Qt::Key_I)}},
+        {"calcPV", "calcPV", 0, "CPT", "Compute present value", {shift(Qt::Key_V)}},
+        {"buttonFVQ", "calcFV", 0, "CPT", "Compute future value", {shift(Qt::Key_F)}},
+        {"clearFinancePressed", "clearFinancePressed", 0, "CLR TVM",
+         "Clear financial registers and cash flows", {ctrl(Qt::Key_Delete)}},
+        {"toggleSimpleComplex", "toggleSimpleComplex", 0, "CF mode", "Cash-flow mode",
+         {ctrl(Qt::Key_T)}},
+        {"buttonCFY", "addCashFlow", 0, "CF+", "Add cash flow", {key(Qt::Key_A)}},
+        {"buttonNCFY", "delCashFlow", 0, "CF\u2212", "Delete last cash flow", {key(Qt::Key_D)}},
+        {"buttonY", "setY", 0, "Year", "Set year of next cash flow", {key(Qt::Key_Y)}},
+    };
+    specs.insert(specs.end(), others.begin(), others.end());
+    return specs;
+}
+
+}  // namespace
+
+bool KeyStroke::matches(const QKeyEvent& event) const {
+    const Qt::KeyboardModifiers chord = event.modifiers() & kChordModifiers;
+    const bool onKeypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    switch (kind) {
+        case Kind::Character:
+            return !(chord & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+                   event.text() == QString(QChar(character));
+        case Kind::Key:
+            return !onKeypad && event.key() == key && chord == modifiers;
+        case Kind::KeypadKey:
+            return onKeypad && event.key() == key && chord == modifiers;
+    }
+    return false;
+}
+
+QString KeyStroke::label() const {
+    switch (kind) {
+        case Kind::Character:
+            return QString(QChar(character));
+        case Kind::Key:
+            return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)))
+                .toString(QKeySequence::NativeText);
+        case Kind::KeypadKey:
+            return QStringLiteral("Keypad ") +
+                   QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+    }
+    return {};
+}
+
+bool KeyStroke::operator==(const KeyStroke& other) const {
+    return kind == other.kind && character == other.character && key == other.key &&
+           modifiers == other.modifiers;
+}
+
+std::span<const KeySpec> keySpecs() {
+    static const std::vector<KeySpec> specs = buildSpecs();
+    return specs;
+}
+
+std::span<const MenuShortcut> menuShortcuts() {
+    static const std::vector<MenuShortcut> shortcuts = {
+        {"Copy", ctrl(Qt::Key_C)},
+        {"Paste", ctrl(Qt::Key_V)},
+        {"Keyboard shortcuts", key(Qt::Key_F1)},
+        {"Quit", ctrl(Qt::Key_Q)},
+    };
+    return shortcuts;
+}
+
+}  // namespace cambist

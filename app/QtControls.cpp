@@ -1,0 +1,105 @@
+#include "QtControls.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+#include "CalController.h"
+
+namespace cambist {
+
+DisplayField::DisplayField(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Keystrokes belong to the calculator keys, never to a display.
+    setFocusPolicy(Qt::NoFocus);
+    setFrame(true);
+}
+
+void DisplayField::setStringValue(const std::string& text) {
+    setText(QString::fromStdString(text));
+    setCursorPosition(0);
+}
+
+KeyButton::KeyButton(const QString& caption, std::int32_t tagValue, QWidget* parent)
+    : QPushButton(caption, parent), tag_(tagValue) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::TabFocus);
+    setAutoDefault(false);
+}
+
+QSize KeyButton::sizeHint() const {
+    QSize size = QPushButton::sizeHint();
+    size.rheight() = qMax(size.height(), fontMetrics().height() * 2);
+    size.rwidth() = qMax(size.height() * 3 / 2, fontMetrics().horizontalAdvance(text()) + 16);
+    return size;
+}
+
+CashFlowModel::CashFlowModel(const TableView& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void CashFlowModel::setDataSource(const CalController* controller) { controller_ = controller; }
+
+void CashFlowModel::reload() {
+    beginResetModel();
+    rows_ = controller_ ? controller_->numberOfRowsInTableView(table_) : 0;
+    endResetModel();
+}
+
+int CashFlowModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int CashFlowModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant CashFlowModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || controller_ == nullptr) return {};
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    const TableColumnId& column = columns_[static_cast<std::size_t>(index.column())];
+    return QString::fromStdString(controller_->objectValueForTableColumn(table_, column, index.row()));
+}
+
+QVariant CashFlowModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(columns_.size())) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    return QString::fromStdString(columns_[static_cast<std::size_t>(section)].identifier());
+}
+
+CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this) {
+    setModel(&model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::NoFocus);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    setAlternatingRowColors(true);
+}
+
+QString CashFlowTable::columnIdentifier(int column) const {
+    return model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+void CashFlowTable::scrollRowToVisible(std::int32_t row) {
+    if (row >= 0) scrollTo(model_.index(row, 0));
+}
+
+void CashFlowTable::selectRow(std::int32_t row, bool /*byExtendingSelection*/) {
+    if (row < 0) {
+        clearSelection();
+        return;
+    }
+    selectionModel()->select(model_.index(row, 0),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void QtBeeper::beep() {
+    ++beeps;
+    QApplication::beep();
+}
+
+}  // namespace cambist

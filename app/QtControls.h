@@ -1,0 +1,91 @@
+// Qt widgets that stand in for the controls the controller talks to.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include <array>
+#include <cstdint>
+
+#include "WindowInterface.h"
+
+namespace cambist {
+
+class CalController;
+
+// A read-only display line: the controller sets its text, nothing is typed
+// into it.
+class DisplayField final : public QLineEdit, public TextField {
+    Q_OBJECT
+public:
+    explicit DisplayField(QWidget* parent = nullptr);
+    void setStringValue(const std::string& text) override;
+};
+
+// A key of the window. Its tag is the digit value of a digit key.
+class KeyButton final : public QPushButton, public Button, public Control {
+    Q_OBJECT
+public:
+    KeyButton(const QString& caption, std::int32_t tagValue, QWidget* parent = nullptr);
+    void setEnabled(bool enabled) override { QPushButton::setEnabled(enabled); }
+    std::int32_t tag() const override { return tag_; }
+    QSize sizeHint() const override;
+
+private:
+    std::int32_t tag_;
+};
+
+class TableColumnId final : public TableColumn {
+public:
+    explicit TableColumnId(std::string id) : id_(std::move(id)) {}
+    std::string identifier() const override { return id_; }
+
+private:
+    std::string id_;
+};
+
+// The cash-flow table. Rows come from the controller's data source, lazily:
+// a reload only resets the model, and the view asks for the cells it shows.
+class CashFlowModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    CashFlowModel(const TableView& table, QObject* parent = nullptr);
+    void setDataSource(const CalController* controller);
+    void reload();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const TableView& table_;
+    const CalController* controller_ = nullptr;
+    int rows_ = 0;  // the count last given by the data source
+    std::array<TableColumnId, 2> columns_{TableColumnId("Year"), TableColumnId("Amount")};
+};
+
+class CashFlowTable final : public QTableView, public TableView {
+    Q_OBJECT
+public:
+    explicit CashFlowTable(QWidget* parent = nullptr);
+    void setDataSource(const CalController* controller) { model_.setDataSource(controller); }
+    void reloadData() override { model_.reload(); }
+    void scrollRowToVisible(std::int32_t row) override;
+    void selectRow(std::int32_t row, bool byExtendingSelection) override;
+    // The identifier of a column, as the data source reads it.
+    QString columnIdentifier(int column) const;
+
+private:
+    CashFlowModel model_;
+};
+
+class QtBeeper final : public Beeper {
+public:
+    void beep() override;
+    long beeps = 0;
+};
+
+}  // namespace cambist
