@@ -1,0 +1,113 @@
+// One key through the controller and the recording window, and the solvers
+// at scale.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "RecordingWindow.h"
+#include "Solvers.h"
+
+namespace cambist {
+namespace {
+
+KeyPress keyOf(const char* token) { return parseKeyToken(token).front(); }
+
+void type(RecordedCalculator& calculator, const std::string& keys) {
+    std::size_t start = 0;
+    while (start < keys.size()) {
+        std::size_t end = keys.find(' ', start);
+        if (end == std::string::npos) end = keys.size();
+        if (end > start) calculator.pressToken(std::string_view(keys).substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+// Times one key press alone: the keys that bring the calculator to the
+// state the key needs are pressed outside the timed region.
+void timeKey(benchmark::State& state, const std::string& setup, const char* key) {
+    RecordedCalculator calculator;
+    const KeyPress press = keyOf(key);
+    for (auto _ : state) {
+        type(calculator, setup);
+        const auto start = std::chrono::steady_clock::now();
+        calculator.press(press);
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+
+void BM_Key(benchmark::State& state, const char* setup, const char* key) { timeKey(state, setup, key); }
+
+// A digit appended to an entry, the point, an operator that reduces a power
+// and a product, equals that closes two brackets, memory add.
+BENCHMARK_CAPTURE(BM_Key, digit, "clear 1 2 3", "4")->UseManualTime();
+BENCHMARK_CAPTURE(BM_Key, point, "clear 1 2 3", ".")->UseManualTime();
+BENCHMARK_CAPTURE(BM_Key, operator_reducing, "allClear 2 + 3 * 4 ^ 2", "*")->UseManualTime();
+BENCHMARK_CAPTURE(BM_Key, equals_brackets, "allClear 2 * ( 3 + 4 * ( 5 - 1", "=")->UseManualTime();
+BENCHMARK_CAPTURE(BM_Key, memory_add, "allClear 5", "memoryAdd")->UseManualTime();
+
+void BM_Sync(benchmark::State& state) {
+    RecordedCalculator calculator;
+    type(calculator, "1234.5 memoryIn toggleSimpleComplex 7 addCashFlow 12.75");
+    for (auto _ : state) calculator.controller().sync();
+}
+BENCHMARK(BM_Sync);
+
+void BM_CalcPVSimple(benchmark::State& state) {
+    RecordedCalculator calculator;
+    type(calculator, "10 setN 5 setIY 100 negate setPMT 0 setFV");
+    const KeyPress calc = keyOf("calcPV");
+    for (auto _ : state) calculator.press(calc);
+}
+BENCHMARK(BM_CalcPVSimple);
+
+void BM_CalcFVSimple(benchmark::State& state) {
+    RecordedCalculator calculator;
+    type(calculator, "1000 negate setPV 10 setN 5 setIY 100 negate setPMT");
+    const KeyPress calc = keyOf("calcFV");
+    for (auto _ : state) calculator.press(calc);
+}
+BENCHMARK(BM_CalcFVSimple);
+
+void BM_CalcIYSimple(benchmark::State& state) {
+    RecordedCalculator calculator;
+    type(calculator, "1000 setPV 12 setN 100 negate setPMT 0 setFV");
+    const KeyPress calc = keyOf("calcIY");
+    for (auto _ : state) calculator.press(calc);
+}
+BENCHMARK(BM_CalcIYSimple);
+
+// A list of n rows: an outlay, then n - 1 equal returns, whose IRR lies
+// inside the search range.
+void fillCashFlows(RecordedCalculator& calculator, std::int64_t rows) {
+    type(calculator, "toggleSimpleComplex 1000 negate addCashFlow");
+    type(calculator, std::to_string(rows - 1) + " setN 150 addCashFlow 5 setIY");
+}
+
+void BM_CalcPVCashFlows(benchmark::State& state) {
+    RecordedCalculator calculator;
+    fillCashFlows(calculator, state.range(0));
+    const KeyPress calc = keyOf("calcPV");
+    for (auto _ : state) calculator.press(calc);
+    state.counters["rows"] = static_cast<double>(calculator.controller().cashFlows().size());
+}
+BENCHMARK(BM_CalcPVCashFlows)->Arg(5)->Arg(1000)->Arg(MAX_CASH_FLOW_ROWS)->Unit(benchmark::kMicrosecond);
+
+void BM_CalcIYCashFlows(benchmark::State& state) {
+    RecordedCalculator calculator;
+    fillCashFlows(calculator, state.range(0));
+    const KeyPress calc = keyOf("calcIY");
+    for (auto _ : state) {
+        calculator.press(calc);
+        if (calculator.controller().entryState() == STATE_ERROR) state.SkipWithError("IRR failed");
+    }
+    state.counters["rows"] = static_cast<double>(calculator.controller().cashFlows().size());
+}
+BENCHMARK(BM_CalcIYCashFlows)->Arg(5)->Arg(1000)->Arg(MAX_CASH_FLOW_ROWS)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace cambist
+
+BENCHMARK_MAIN();
