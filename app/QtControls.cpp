@@ -18,7 +18,10 @@ DisplayField::DisplayField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void DisplayField::setStringValue(const std::string& text) {
-    setText(QString::fromStdString(text));
+    // Every refresh sets every display; only a changed text is repainted.
+    const QString newText = QString::fromStdString(text);
+    if (newText == this->text()) return;
+    setText(newText);
     setCursorPosition(0);
 }
 
@@ -42,9 +45,21 @@ CashFlowModel::CashFlowModel(const TableView& table, QObject* parent)
 void CashFlowModel::setDataSource(const CalController* controller) { controller_ = controller; }
 
 void CashFlowModel::reload() {
-    beginResetModel();
-    rows_ = controller_ ? controller_->numberOfRowsInTableView(table_) : 0;
-    endResetModel();
+    // The rows are asked for again, as after a reset, but the view is told
+    // only what a reset would change: rows appended or removed at the end,
+    // and the cells it already shows. A full reset on every key would
+    // repaint the header and relayout the view for nothing.
+    const int rows = controller_ ? controller_->numberOfRowsInTableView(table_) : 0;
+    if (rows > rows_) {
+        beginInsertRows({}, rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows({}, rows, rows_ - 1);
+        rows_ = rows;
+        endRemoveRows();
+    }
+    if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
 int CashFlowModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }

@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <string>
+
 #include "CalculatorWindow.h"
+#include "KeyBindings.h"
+#include "RecordingWindow.h"
 
 namespace {
 
@@ -31,6 +35,37 @@ void BM_WindowKey(benchmark::State& state, const char* name, const char* reset) 
 }
 BENCHMARK_CAPTURE(BM_WindowKey, digit, "digit7", "clearPressed")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WindowKey, equals, "equalPressed", "allClearPressed")->Unit(benchmark::kMicrosecond);
+
+// Clicks the window's buttons for keys written as cambist-keys takes them.
+void clickKeys(cambist::CalculatorWindow& window, const std::string& keys) {
+    std::size_t start = 0;
+    while (start < keys.size()) {
+        std::size_t end = keys.find(' ', start);
+        if (end == std::string::npos) end = keys.size();
+        for (const cambist::KeyPress& press : cambist::parseKeyToken(std::string_view(keys).substr(start, end - start))) {
+            for (const cambist::KeySpec& spec : cambist::keySpecs()) {
+                if (press.action->name == spec.action && press.tag == spec.tag) key(window, spec.objectName)->click();
+            }
+        }
+        start = end + 1;
+    }
+}
+
+// The slowest key: an internal rate of return over a full cash-flow list,
+// with the table refreshed.
+void BM_WindowIrrFullList(benchmark::State& state) {
+    cambist::CalculatorWindow window;
+    window.show();
+    clickKeys(window, "toggleSimpleComplex 1000 negate addCashFlow " +
+                          std::to_string(cambist::MAX_CASH_FLOW_ROWS - 1) + " setN 150 addCashFlow");
+    QApplication::processEvents();
+    QPushButton* irr = key(window, "calcIY");
+    for (auto _ : state) {
+        irr->click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowIrrFullList)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
