@@ -17,7 +17,7 @@ packages=(
 for arg in "$@"; do
     case "$arg" in
         --deep) packages+=(clang libclang-rt-14-dev) ;;
-        --bench) packages+=(xvfb xauth x11-utils procps) ;;
+        --bench) packages+=(xvfb xauth libx11-dev procps) ;;
         *) echo "setup.sh: unknown option '$arg'" >&2; exit 2 ;;
     esac
 done
