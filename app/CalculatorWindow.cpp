@@ -88,8 +88,6 @@ DisplayField* CalculatorWindow::addDisplay(const char* objectName, const QString
     auto* field = new DisplayField;
     field->setObjectName(QLatin1String(objectName));
     field->setAccessibleName(spokenName);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    field->setFont(font);
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
     displays_.insert(QLatin1String(objectName), field);
     return field;
