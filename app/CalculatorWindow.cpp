@@ -166,6 +166,19 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     }
     pad->addWidget(k("powerPressed"), 6, 0);
     pad->addWidget(k("equalPressed"), 6, 1, 1, 3);
+    // Digits stand out from the operators, equals from everything.
+    for (const char* name : {"digit0", "digit1", "digit2", "digit3", "digit4", "digit5", "digit6",
+                             "digit7", "digit8", "digit9", "thousandPressed", "dotPressed"}) {
+        KeyButton* digit = k(name);
+        QPalette palette = digit->palette();
+        palette.setColor(QPalette::Button, palette.color(QPalette::Base));
+        digit->setPalette(palette);
+    }
+    KeyButton* equals = k("equalPressed");
+    QPalette accent = equals->palette();
+    accent.setColor(QPalette::Button, accent.color(QPalette::Highlight));
+    accent.setColor(QPalette::ButtonText, accent.color(QPalette::HighlightedText));
+    equals->setPalette(accent);
     left->addLayout(pad, 1);
     body->addLayout(left, 3);
 
@@ -317,6 +330,16 @@ bool CalculatorWindow::typeText(const QString& text) {
     }
     for (KeyButton* button : presses) button->click();
     return true;
+}
+
+bool CalculatorWindow::clickKey(std::string_view action, std::int32_t tag) {
+    for (const Key& key : std::as_const(keys_)) {
+        if (key.spec->action == action && key.spec->tag == tag) {
+            key.button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 void CalculatorWindow::copyDisplay() {

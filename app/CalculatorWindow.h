@@ -5,7 +5,9 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "KeyBindings.h"
 #include "QtControls.h"
@@ -29,6 +31,9 @@ public:
     // Types text as key presses: digits, ".", + - * / ^ ( ) =, white space
     // ignored. Any other character refuses the whole text with one beep.
     bool typeText(const QString& text);
+    // Clicks the key that sends action (with tag, for a digit); false when
+    // the window has no such key.
+    bool clickKey(std::string_view action, std::int32_t tag = 0);
 
 public slots:
     void copyDisplay();

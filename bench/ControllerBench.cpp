@@ -79,11 +79,12 @@ void BM_CalcIYSimple(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcIYSimple);
 
-// A list of n rows: an outlay, then n - 1 equal returns, whose IRR lies
-// inside the search range.
+// A list of n rows: an outlay of 1000, then n - 1 equal returns adding up to
+// 2000, whose IRR lies inside the search range for every n.
 void fillCashFlows(RecordedCalculator& calculator, std::int64_t rows) {
+    const std::string returns = std::to_string(rows - 1);
     type(calculator, "toggleSimpleComplex 1000 negate addCashFlow");
-    type(calculator, std::to_string(rows - 1) + " setN 150 addCashFlow 5 setIY");
+    type(calculator, returns + " setN 2000 / " + returns + " addCashFlow 5 setIY");
 }
 
 void BM_CalcPVCashFlows(benchmark::State& state) {

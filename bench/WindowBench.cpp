@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <sstream>
 #include <string>
 
 #include "CalculatorWindow.h"
-#include "KeyBindings.h"
 #include "RecordingWindow.h"
 
 namespace {
@@ -38,16 +38,9 @@ BENCHMARK_CAPTURE(BM_WindowKey, equals, "equalPressed", "allClearPressed")->Unit
 
 // Clicks the window's buttons for keys written as cambist-keys takes them.
 void clickKeys(cambist::CalculatorWindow& window, const std::string& keys) {
-    std::size_t start = 0;
-    while (start < keys.size()) {
-        std::size_t end = keys.find(' ', start);
-        if (end == std::string::npos) end = keys.size();
-        for (const cambist::KeyPress& press : cambist::parseKeyToken(std::string_view(keys).substr(start, end - start))) {
-            for (const cambist::KeySpec& spec : cambist::keySpecs()) {
-                if (press.action->name == spec.action && press.tag == spec.tag) key(window, spec.objectName)->click();
-            }
-        }
-        start = end + 1;
+    std::istringstream tokens(keys);
+    for (std::string token; tokens >> token;) {
+        for (const cambist::KeyPress& press : cambist::parseKeyToken(token)) window.clickKey(press.action->name, press.tag);
     }
 }
 
@@ -56,8 +49,9 @@ void clickKeys(cambist::CalculatorWindow& window, const std::string& keys) {
 void BM_WindowIrrFullList(benchmark::State& state) {
     cambist::CalculatorWindow window;
     window.show();
-    clickKeys(window, "toggleSimpleComplex 1000 negate addCashFlow " +
-                          std::to_string(cambist::MAX_CASH_FLOW_ROWS - 1) + " setN 150 addCashFlow");
+    const std::string returns = std::to_string(cambist::MAX_CASH_FLOW_ROWS - 1);
+    clickKeys(window, "toggleSimpleComplex 1000 negate addCashFlow " + returns + " setN 2000 / " + returns +
+                          " addCashFlow");
     QApplication::processEvents();
     QPushButton* irr = key(window, "calcIY");
     for (auto _ : state) {

@@ -1,22 +1,27 @@
-// cambist-screenshot FILE.png [KEYS...]: renders the real window, after
-// typing the given text, into a PNG (for the README).
+// cambist-screenshot FILE.png [KEY ...]: renders the real window into a PNG
+// after clicking the keys (written as cambist-keys takes them).
 #include <QApplication>
 #include <QPixmap>
-#include <QTimer>
 
 #include "CalculatorWindow.h"
+#include "RecordingWindow.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) {
-        qWarning("usage: cambist-screenshot FILE.png [TEXT]");
+        qWarning("usage: cambist-screenshot FILE.png [KEY ...]");
         return 2;
     }
     cambist::CalculatorWindow window;
-    window.resize(window.sizeHint());
     window.show();
-    if (argc > 2) window.typeText(QString::fromLocal8Bit(argv[2]));
+    for (int i = 2; i < argc; ++i) {
+        const auto presses = cambist::parseKeyToken(argv[i]);
+        if (presses.empty()) {
+            qWarning("cambist-screenshot: unknown key '%s'", argv[i]);
+            return 2;
+        }
+        for (const auto& press : presses) window.clickKey(press.action->name, press.tag);
+    }
     QApplication::processEvents();
-    const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
-    return saved ? 0 : 1;
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

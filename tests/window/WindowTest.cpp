@@ -92,7 +92,7 @@ private:
         return texts;
     }
     void click(const QString& keys) {
-        for (const KeyPress& press : pressesOf(keys)) button(specFor(press).objectName)->click();
+        for (const KeyPress& press : pressesOf(keys)) QVERIFY(window->clickKey(press.action->name, press.tag));
     }
     // Types each key by its first keystroke, or by every one when all is set.
     void typeKeys(const QString& keys, int strokeIndex = 0) {
