@@ -1,6 +1,7 @@
 // Start-up, the refresh and the table's data source.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,25 @@ TEST(Sync, SetsEverythingInItsOrder) {
     controller.delPressed(TaggedControl());
     EXPECT_TRUE(window.log.empty());
     EXPECT_EQ(window.beeper.beeps, 1);
+}
+
+TEST(Sync, ADivisionByZeroShowsTheErrorAtOnce) {
+    LoggingWindow window;
+    CalController controller(window.outlets(), window.beeper);
+    controller.awakeFromNib();
+    controller.digitPressed(TaggedControl(2));
+    controller.plusPressed(TaggedControl());
+    controller.digitPressed(TaggedControl(5));
+    controller.dividePressed(TaggedControl());
+    controller.digitPressed(TaggedControl(0));
+    window.log.clear();
+    controller.equalPressed(TaggedControl());
+    // The refresh inside the division, then the one that ends the key.
+    const auto mainTexts = std::count(window.log.begin(), window.log.end(), std::string("main=- E -"));
+    EXPECT_EQ(mainTexts, 2);
+    EXPECT_EQ(window.log.back(), "Y off");
+    EXPECT_EQ(std::find(window.log.begin(), window.log.end(), "answer=2") - window.log.begin(), 21)
+        << "the answer is stored after the division's refresh";
 }
 
 TEST(Sync, PointJustTypedShowsWholeUnitsAndThePoint) {
