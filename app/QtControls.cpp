@@ -72,7 +72,7 @@ QVariant CashFlowModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || controller_ == nullptr) return {};
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-    const TableColumnId& column = columns_[static_cast<std::size_t>(index.column())];
+    const NamedTableColumn& column = columns_[static_cast<std::size_t>(index.column())];
     return QString::fromStdString(controller_->objectValueForTableColumn(table_, column, index.row()));
 }
 

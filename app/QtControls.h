@@ -37,15 +37,6 @@ private:
     std::int32_t tag_;
 };
 
-class TableColumnId final : public TableColumn {
-public:
-    explicit TableColumnId(std::string id) : id_(std::move(id)) {}
-    std::string identifier() const override { return id_; }
-
-private:
-    std::string id_;
-};
-
 // The cash-flow table. Rows come from the controller's data source, lazily:
 // a reload only resets the model, and the view asks for the cells it shows.
 class CashFlowModel final : public QAbstractTableModel {
@@ -64,7 +55,7 @@ private:
     const TableView& table_;
     const CalController* controller_ = nullptr;
     int rows_ = 0;  // the count last given by the data source
-    std::array<TableColumnId, 2> columns_{TableColumnId("Year"), TableColumnId("Amount")};
+    std::array<NamedTableColumn, 2> columns_{NamedTableColumn("Year"), NamedTableColumn("Amount")};
 };
 
 class CashFlowTable final : public QTableView, public TableView {

@@ -126,6 +126,8 @@ private:
     void eval(const std::string& op);
     double evalAll();
     double binaryOp(const std::string& op, double op1, double op2);
+    // Pops the top operator and its two operands and combines them.
+    double reduceTopOperator();
 
     double pvForN(double n, double pmt, double fv, double iy) const;
     double fvForPv(double pv, double n, double pmt, double iy) const;

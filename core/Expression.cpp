@@ -56,6 +56,14 @@ double CalController::binaryOp(const std::string& op, double op1, double op2) {
     CAL_UNREACHABLE();
 }
 
+double CalController::reduceTopOperator() {
+    const double right = popOperand();
+    const double left = popOperand();
+    const std::string op = operator_stack.back();
+    operator_stack.pop_back();
+    return binaryOp(op, left, right);
+}
+
 void CalController::binaryOperatorPressed(const std::string& op) {
     if (state == STATE_RESULT && !operator_stack.empty() && operator_stack.back() != kOpenBracket) {
         // Two operators in a row: the newer one replaces the older, and the
@@ -75,11 +83,7 @@ void CalController::binaryOperatorPressed(const std::string& op) {
 void CalController::eval(const std::string& op) {
     const std::int32_t level = priorityLevel(op);
     while (!operator_stack.empty() && priorityLevel(operator_stack.back()) >= level) {
-        const std::string top = operator_stack.back();
-        operator_stack.pop_back();
-        const double right = popOperand();
-        const double left = popOperand();
-        number = binaryOp(top, left, right);
+        number = reduceTopOperator();
         pushOperand(number);
     }
     sync();
@@ -95,11 +99,7 @@ double CalController::evalAll() {
         if (operator_stack.empty()) {
             break;
         }
-        const double right = popOperand();
-        const double left = popOperand();
-        const std::string top = operator_stack.back();
-        operator_stack.pop_back();
-        pushOperand(binaryOp(top, left, right));
+        pushOperand(reduceTopOperator());
     }
     const double result = popOperand();
     CAL_CHECK(operand_stack.empty(), "[operand_stack count] == 0");
@@ -148,11 +148,7 @@ void CalController::closeBracketPressed(const Control& /*sender*/) {
             operator_stack.pop_back();
             break;
         }
-        const double right = popOperand();
-        const double left = popOperand();
-        const std::string top = operator_stack.back();
-        operator_stack.pop_back();
-        value = binaryOp(top, left, right);
+        value = reduceTopOperator();
     }
     number = popOperand();
     sync();

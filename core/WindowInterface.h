@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace cambist {
 
@@ -55,6 +56,16 @@ class Beeper {
 public:
     virtual ~Beeper() = default;
     virtual void beep() = 0;
+};
+
+// A column known by a fixed identifier.
+class NamedTableColumn final : public TableColumn {
+public:
+    explicit NamedTableColumn(std::string id) : id_(std::move(id)) {}
+    std::string identifier() const override { return id_; }
+
+private:
+    std::string id_;
 };
 
 // The seventeen controls the controller refreshes. None may be null; the

@@ -90,7 +90,7 @@ bool RecordedCalculator::pressToken(std::string_view token) {
 }
 
 std::string RecordedCalculator::cell(std::int32_t row, std::string_view column) const {
-    return controller_.objectValueForTableColumn(table_, NamedColumn(std::string(column)), row);
+    return controller_.objectValueForTableColumn(table_, NamedTableColumn(std::string(column)), row);
 }
 
 std::string RecordedCalculator::report() const {

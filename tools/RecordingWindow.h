@@ -42,15 +42,6 @@ public:
     long beeps = 0;
 };
 
-class NamedColumn final : public TableColumn {
-public:
-    explicit NamedColumn(std::string name) : name_(std::move(name)) {}
-    std::string identifier() const override { return name_; }
-
-private:
-    std::string name_;
-};
-
 // The nine displays, in the order the key driver prints them.
 enum class Display : std::uint8_t { Main, Memory, Answer, PV, N, PMT, FV, IY, Year };
 inline constexpr std::array<std::string_view, 9> kDisplayNames = {
