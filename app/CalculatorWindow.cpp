@@ -124,6 +124,10 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     big.setPointSizeF(big.pointSizeF() * 2.2);
     mainDisplay->setFont(big);
     mainDisplay->setMinimumHeight(mainDisplay->fontMetrics().height() * 3 / 2);
+    // The main display holds the focus, so a screen reader speaks each new
+    // value; the keys take focus only by Tab, never by a click.
+    mainDisplay->setFocusPolicy(Qt::StrongFocus);
+    mainDisplay->setFocus();
     modeLabel_ = new QLabel;
     modeLabel_->setObjectName(QStringLiteral("modeLabel"));
     modeLabel_->setAccessibleName(QStringLiteral("Mode"));

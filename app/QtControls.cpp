@@ -12,9 +12,16 @@ namespace cambist {
 DisplayField::DisplayField(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Keystrokes belong to the calculator keys, never to a display.
     setFocusPolicy(Qt::NoFocus);
     setFrame(true);
+}
+
+bool DisplayField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void DisplayField::setStringValue(const std::string& text) {

@@ -22,6 +22,11 @@ class DisplayField final : public QLineEdit, public TextField {
 public:
     explicit DisplayField(QWidget* parent = nullptr);
     void setStringValue(const std::string& text) override;
+
+protected:
+    // Keystrokes are the calculator's: a focused display claims none of them
+    // as its own (so Ctrl+C copies the whole display, not a selection).
+    bool event(QEvent* event) override;
 };
 
 // A key of the window. Its tag is the digit value of a digit key.

@@ -7,6 +7,9 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSet>
+#include <QTableWidget>
+#include <QTimer>
+#include <QAccessible>
 #include <QtTest>
 
 #include "CalculatorWindow.h"
@@ -237,6 +240,50 @@ private slots:
         for (const char* name : kDisplayObjects) {
             QVERIFY2(!window->findChild<QLineEdit*>(QLatin1String(name))->accessibleName().isEmpty(), name);
         }
+    }
+
+    void aScreenReaderHearsNamesAndValues() {
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("number_display"));
+        typeKeys(QStringLiteral("1 2 * 3 ="));
+        QAccessibleInterface* main = QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>(QStringLiteral("number_display")));
+        QVERIFY(main);
+        QCOMPARE(main->text(QAccessible::Name), QStringLiteral("Display"));
+        QCOMPARE(main->text(QAccessible::Value), QStringLiteral("36"));
+        QVERIFY(main->state().readOnly);
+        QAccessibleInterface* memoryAdd = QAccessible::queryAccessibleInterface(button("memoryAdd"));
+        QCOMPARE(memoryAdd->role(), QAccessible::Button);
+        QCOMPARE(memoryAdd->text(QAccessible::Name), QStringLiteral("Memory add"));
+        QVERIFY(memoryAdd->text(QAccessible::Description).contains(QStringLiteral("Ctrl+P")));
+        QAccessibleInterface* pv = QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>(QStringLiteral("fin_pv_display")));
+        QCOMPARE(pv->text(QAccessible::Name), QStringLiteral("Present value"));
+        QCOMPARE(pv->text(QAccessible::Value), QStringLiteral("0"));
+    }
+
+    void focusedDisplayLeavesCopyToTheCalculator() {
+        typeKeys(QStringLiteral("4 2"));
+        auto* main = window->findChild<QLineEdit*>(QStringLiteral("number_display"));
+        main->setFocus();
+        main->setSelection(0, 1);
+        QTest::keyClick(main, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+        QTest::keyClick(main, Qt::Key_Backspace);
+        QCOMPARE(main->text(), QStringLiteral("4"));
+    }
+
+    void helpShowsTheShortcutTable() {
+        int rows = -1;
+        QTimer::singleShot(0, [&rows] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                if (auto* table = dialog->findChild<QTableWidget*>()) rows = table->rowCount();
+                dialog->close();
+            }
+        });
+        // A watchdog, should the dialog not have come up as expected.
+        QTimer::singleShot(3000, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+        });
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QCOMPARE(rows, static_cast<int>(keySpecs().size() + menuShortcuts().size()));
     }
 
     void modeIsShownAtAGlance() {
