@@ -11,13 +11,13 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core
 )
 for arg in "$@"; do
     case "$arg" in
         --deep) packages+=(clang libclang-rt-14-dev) ;;
-        --bench) packages+=(xvfb xauth libx11-dev procps) ;;
+        --bench) packages+=(xvfb xauth libx11-dev procps python3) ;;
         *) echo "setup.sh: unknown option '$arg'" >&2; exit 2 ;;
     esac
 done
