@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -134,7 +135,17 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     modeLabel_->setMinimumWidth(modeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Cash flows")) + 8);
     auto* top = new QHBoxLayout;
     top->addWidget(modeLabel_);
-    top->addWidget(mainDisplay, 1);
+    // The frame is drawn once, around the display, rather than again with
+    // every new value.
+    mainDisplay->setFrame(false);
+    auto* mainFrame = new QFrame;
+    mainFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    mainFrame->setBackgroundRole(QPalette::Base);
+    mainFrame->setAutoFillBackground(true);
+    auto* framed = new QHBoxLayout(mainFrame);
+    framed->setContentsMargins(4, 2, 4, 2);
+    framed->addWidget(mainDisplay);
+    top->addWidget(mainFrame, 1);
     outer->addLayout(top);
 
     auto* registersRow = new QHBoxLayout;
