@@ -14,15 +14,6 @@ namespace {
 
 KeyPress keyOf(const char* token) { return parseKeyToken(token).front(); }
 
-void type(RecordedCalculator& calculator, const std::string& keys) {
-    std::size_t start = 0;
-    while (start < keys.size()) {
-        std::size_t end = keys.find(' ', start);
-        if (end == std::string::npos) end = keys.size();
-        if (end > start) calculator.pressToken(std::string_view(keys).substr(start, end - start));
-        start = end + 1;
-    }
-}
 
 // Times one key press alone: the keys that bring the calculator to the
 // state the key needs are pressed outside the timed region.
@@ -30,7 +21,7 @@ void timeKey(benchmark::State& state, const std::string& setup, const char* key)
     RecordedCalculator calculator;
     const KeyPress press = keyOf(key);
     for (auto _ : state) {
-        type(calculator, setup);
+        calculator.pressKeys(setup);
         const auto start = std::chrono::steady_clock::now();
         calculator.press(press);
         const auto end = std::chrono::steady_clock::now();
@@ -50,41 +41,28 @@ BENCHMARK_CAPTURE(BM_Key, memory_add, "allClear 5", "memoryAdd")->UseManualTime(
 
 void BM_Sync(benchmark::State& state) {
     RecordedCalculator calculator;
-    type(calculator, "1234.5 memoryIn toggleSimpleComplex 7 addCashFlow 12.75");
+    calculator.pressKeys("1234.5 memoryIn toggleSimpleComplex 7 addCashFlow 12.75");
     for (auto _ : state) calculator.controller().sync();
 }
 BENCHMARK(BM_Sync);
 
-void BM_CalcPVSimple(benchmark::State& state) {
+// A key pressed again and again on the same registers.
+void BM_RepeatedKey(benchmark::State& state, const char* setup, const char* key) {
     RecordedCalculator calculator;
-    type(calculator, "10 setN 5 setIY 100 negate setPMT 0 setFV");
-    const KeyPress calc = keyOf("calcPV");
-    for (auto _ : state) calculator.press(calc);
+    calculator.pressKeys(setup);
+    const KeyPress press = keyOf(key);
+    for (auto _ : state) calculator.press(press);
 }
-BENCHMARK(BM_CalcPVSimple);
-
-void BM_CalcFVSimple(benchmark::State& state) {
-    RecordedCalculator calculator;
-    type(calculator, "1000 negate setPV 10 setN 5 setIY 100 negate setPMT");
-    const KeyPress calc = keyOf("calcFV");
-    for (auto _ : state) calculator.press(calc);
-}
-BENCHMARK(BM_CalcFVSimple);
-
-void BM_CalcIYSimple(benchmark::State& state) {
-    RecordedCalculator calculator;
-    type(calculator, "1000 setPV 12 setN 100 negate setPMT 0 setFV");
-    const KeyPress calc = keyOf("calcIY");
-    for (auto _ : state) calculator.press(calc);
-}
-BENCHMARK(BM_CalcIYSimple);
+BENCHMARK_CAPTURE(BM_RepeatedKey, calcPV_simple, "10 setN 5 setIY 100 negate setPMT 0 setFV", "calcPV");
+BENCHMARK_CAPTURE(BM_RepeatedKey, calcFV_simple, "1000 negate setPV 10 setN 5 setIY 100 negate setPMT", "calcFV");
+BENCHMARK_CAPTURE(BM_RepeatedKey, calcIY_simple, "1000 setPV 12 setN 100 negate setPMT 0 setFV", "calcIY");
 
 // A list of n rows: an outlay of 1000, then n - 1 equal returns adding up to
 // 2000, whose IRR lies inside the search range for every n.
 void fillCashFlows(RecordedCalculator& calculator, std::int64_t rows) {
     const std::string returns = std::to_string(rows - 1);
-    type(calculator, "toggleSimpleComplex 1000 negate addCashFlow");
-    type(calculator, returns + " setN 2000 / " + returns + " addCashFlow 5 setIY");
+    calculator.pressKeys("toggleSimpleComplex 1000 negate addCashFlow");
+    calculator.pressKeys(returns + " setN 2000 / " + returns + " addCashFlow 5 setIY");
 }
 
 void BM_CalcPVCashFlows(benchmark::State& state) {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include <sstream>
 #include <string>
 
 #include "CalculatorWindow.h"
@@ -38,10 +37,7 @@ BENCHMARK_CAPTURE(BM_WindowKey, equals, "equalPressed", "allClearPressed")->Unit
 
 // Clicks the window's buttons for keys written as cambist-keys takes them.
 void clickKeys(cambist::CalculatorWindow& window, const std::string& keys) {
-    std::istringstream tokens(keys);
-    for (std::string token; tokens >> token;) {
-        for (const cambist::KeyPress& press : cambist::parseKeyToken(token)) window.clickKey(press.action->name, press.tag);
-    }
+    for (const cambist::KeyPress& press : cambist::parseKeys(keys).presses) window.clickKey(press.action->name, press.tag);
 }
 
 // The slowest key: an internal rate of return over a full cash-flow list,

@@ -23,22 +23,18 @@ inline std::vector<std::string> splitKeys(std::string_view keys) {
 
 // Presses the keys; a token that is no key fails the test.
 inline void type(RecordedCalculator& calculator, std::string_view keys) {
-    for (const std::string& token : splitKeys(keys)) {
-        ASSERT_TRUE(calculator.pressToken(token)) << "not a key: " << token;
-    }
+    ASSERT_TRUE(calculator.pressKeys(keys)) << "not a key: " << parseKeys(keys).unknownToken;
 }
 
 // The main display after each single press, joined by " | ".
 inline std::string mainTrace(RecordedCalculator& calculator, std::string_view keys) {
+    const ParsedKeys parsed = parseKeys(keys);
+    EXPECT_TRUE(parsed.ok()) << "not a key: " << parsed.unknownToken;
     std::string trace;
-    for (const std::string& token : splitKeys(keys)) {
-        const std::vector<KeyPress> presses = parseKeyToken(token);
-        EXPECT_FALSE(presses.empty()) << "not a key: " << token;
-        for (const KeyPress& key : presses) {
-            calculator.press(key);
-            if (!trace.empty()) trace += " | ";
-            trace += calculator.text(Display::Main);
-        }
+    for (const KeyPress& key : parsed.presses) {
+        calculator.press(key);
+        if (!trace.empty()) trace += " | ";
+        trace += calculator.text(Display::Main);
     }
     return trace;
 }

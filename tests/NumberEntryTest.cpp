@@ -59,28 +59,30 @@ TEST(NumberEntry, DisplayAfterEachKey) {
 }
 
 TEST(NumberEntry, DigitCountersFollowTheRules) {
-    RecordedCalculator leadingZeros;
-    type(leadingZeros, "0 0 5");
-    EXPECT_EQ(leadingZeros.controller().integerDigits(), 1);
-
-    RecordedCalculator pointFirst;
-    type(pointFirst, ". 5");
-    EXPECT_EQ(pointFirst.controller().integerDigits(), 1);
-    EXPECT_EQ(pointFirst.controller().decimalDigits(), 1);
-
-    // The zero counted by the point stays counted after the point goes.
-    RecordedCalculator countedZero;
-    type(countedZero, ". del 0 0 5");
-    EXPECT_EQ(countedZero.controller().integerDigits(), 4);
-
-    RecordedCalculator thousand;
-    type(thousand, "1 . thousand");
-    EXPECT_EQ(thousand.controller().decimalDigits(), 3);
-
+    struct Case {
+        const char* keys;
+        std::int32_t integers;
+        std::int32_t decimals;
+    };
+    const Case cases[] = {
+        {"0 0 5", 1, 0},
+        {". 5", 1, 1},            // the point counts the zero in front of it
+        {". del 0 0 5", 4, 0},    // and that zero stays counted after the point goes
+        {"1 . thousand", 1, 3},
+        {"0 . 1 2 3 4 5 6 7 del", 1, 6},
+        {"1 2 clear", 0, 0},
+        {"9 sqrt", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        RecordedCalculator calculator;
+        type(calculator, c.keys);
+        EXPECT_EQ(calculator.controller().integerDigits(), c.integers);
+        EXPECT_EQ(calculator.controller().decimalDigits(), c.decimals);
+    }
     RecordedCalculator rounded;
     type(rounded, "0 . 1 2 3 4 5 6 7 del");
-    EXPECT_EQ(rounded.controller().displayedNumber(), 0.123457);
-    EXPECT_EQ(rounded.controller().decimalDigits(), 6);
+    EXPECT_EQ(rounded.controller().displayedNumber(), 0.123457) << "backspace leaves the six-decimal rounding";
 }
 
 TEST(NumberEntry, ElevenDecimalsAfterALeadingZero) {

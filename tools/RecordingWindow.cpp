@@ -57,6 +57,19 @@ std::vector<KeyPress> parseKeyToken(std::string_view token) {
     return presses;
 }
 
+ParsedKeys parseKeys(std::string_view keys) {
+    ParsedKeys parsed;
+    std::istringstream tokens{std::string(keys)};
+    for (std::string token; tokens >> token;) {
+        const std::vector<KeyPress> presses = parseKeyToken(token);
+        if (presses.empty()) {
+            return ParsedKeys{{}, token};
+        }
+        parsed.presses.insert(parsed.presses.end(), presses.begin(), presses.end());
+    }
+    return parsed;
+}
+
 RecordedCalculator::RecordedCalculator() : controller_(outlets(), beeper_) {
     controller_.awakeFromNib();
 }
@@ -87,6 +100,14 @@ bool RecordedCalculator::pressToken(std::string_view token) {
         press(key);
     }
     return !presses.empty();
+}
+
+bool RecordedCalculator::pressKeys(std::string_view keys) {
+    const ParsedKeys parsed = parseKeys(keys);
+    for (const KeyPress& key : parsed.presses) {
+        press(key);
+    }
+    return parsed.ok();
 }
 
 std::string RecordedCalculator::cell(std::int32_t row, std::string_view column) const {

@@ -68,6 +68,9 @@ public:
     // Presses every key of a token ("12.5", "+", "setPV"); false when the
     // token is not a key.
     bool pressToken(std::string_view token);
+    // Presses the keys of white-space separated tokens; presses nothing and
+    // answers false when one of them is not a key.
+    bool pressKeys(std::string_view keys);
 
     const std::string& text(Display display) const {
         return fields_[static_cast<std::size_t>(display)].text;
@@ -97,5 +100,14 @@ private:
 // + - * / ^ ( ) = are the operator, bracket and equals keys; any other token
 // names an action, with or without its "Pressed" ending.
 std::vector<KeyPress> parseKeyToken(std::string_view token);
+
+// The presses of white-space separated tokens; unknownToken names the first
+// token that is no key (and the presses are then empty).
+struct ParsedKeys {
+    std::vector<KeyPress> presses;
+    std::string unknownToken;
+    bool ok() const { return unknownToken.empty(); }
+};
+ParsedKeys parseKeys(std::string_view keys);
 
 }  // namespace cambist

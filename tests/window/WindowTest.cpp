@@ -36,13 +36,9 @@ const KeySpec& specFor(const KeyPress& press) {
 }
 
 std::vector<KeyPress> pressesOf(const QString& keys) {
-    std::vector<KeyPress> presses;
-    for (const QString& token : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const auto more = parseKeyToken(token.toStdString());
-        if (more.empty()) qFatal("not a key: %s", qPrintable(token));
-        presses.insert(presses.end(), more.begin(), more.end());
-    }
-    return presses;
+    const ParsedKeys parsed = parseKeys(keys.toStdString());
+    if (!parsed.ok()) qFatal("not a key: %s", parsed.unknownToken.c_str());
+    return parsed.presses;
 }
 
 // What the recording window shows for the same keys, display by display.
