@@ -132,6 +132,9 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     modeLabel_ = new QLabel;
     modeLabel_->setObjectName(QStringLiteral("modeLabel"));
     modeLabel_->setAccessibleName(QStringLiteral("Mode"));
+    QFont modeFont = modeLabel_->font();
+    modeFont.setBold(true);
+    modeLabel_->setFont(modeFont);
     modeLabel_->setMinimumWidth(modeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Cash flows")) + 8);
     auto* top = new QHBoxLayout;
     top->addWidget(modeLabel_);
