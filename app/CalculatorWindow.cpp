@@ -132,9 +132,8 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     modeLabel_ = new QLabel;
     modeLabel_->setObjectName(QStringLiteral("modeLabel"));
     modeLabel_->setAccessibleName(QStringLiteral("Mode"));
-    QFont modeFont = modeLabel_->font();
-    modeFont.setBold(true);
-    modeLabel_->setFont(modeFont);
+    // Shown in the accent colour: a bold face would load a second font file.
+    modeLabel_->setForegroundRole(QPalette::Link);
     modeLabel_->setMinimumWidth(modeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Cash flows")) + 8);
     auto* top = new QHBoxLayout;
     top->addWidget(modeLabel_);

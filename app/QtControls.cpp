@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 
@@ -84,11 +85,18 @@ QVariant CashFlowModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CashFlowModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= static_cast<int>(columns_.size())) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(columns_.size())) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    return QString::fromStdString(columns_[static_cast<std::size_t>(section)].identifier());
+    const QString title = QString::fromStdString(columns_[static_cast<std::size_t>(section)].identifier());
+    if (role == Qt::DisplayRole) return title;
+    if (role == Qt::SizeHintRole) {
+        // Without a size hint the header measures its titles in a bold face,
+        // which loads a second font file only to size two short words.
+        const QFontMetrics metrics(QApplication::font("QHeaderView"));
+        return QSize(metrics.horizontalAdvance(title) + 2 * metrics.height(), metrics.height() * 3 / 2);
+    }
+    return {};
 }
 
 CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this) {
@@ -99,6 +107,8 @@ CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this
     setFocusPolicy(Qt::NoFocus);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every row is selected whole; a header drawn bold for it would say nothing.
+    horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
 }
 
