@@ -31,25 +31,6 @@ QString strokesText(const KeySpec& spec) {
     return labels.join(QStringLiteral(", "));
 }
 
-// The key that types each character of a pasted text.
-const char* keyForCharacter(QChar c) {
-    static const char* const digits[10] = {"digit0", "digit1", "digit2", "digit3", "digit4",
-                                           "digit5", "digit6", "digit7", "digit8", "digit9"};
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return digits[c.unicode() - '0'];
-    switch (c.unicode()) {
-        case '.': return "dotPressed";
-        case '+': return "plusPressed";
-        case '-': return "minusPressed";
-        case '*': return "multiplyPressed";
-        case '/': return "dividePressed";
-        case '^': return "powerPressed";
-        case '(': return "openBracketPressed";
-        case ')': return "closeBracketPressed";
-        case '=': return "equalPressed";
-        default: return nullptr;
-    }
-}
-
 QLabel* registerLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -335,17 +316,21 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CalculatorWindow::typeText(const QString& text) {
-    QList<KeyButton*> presses;
+    // Each character is a key as the key driver spells it: a digit, the
+    // point, an operator, a bracket or "=". A letter is no key here, even
+    // one that starts a key's name.
+    std::vector<KeyPress> presses;
     for (const QChar c : text) {
         if (c.isSpace()) continue;
-        const char* name = keyForCharacter(c);
-        if (name == nullptr) {
+        const std::vector<KeyPress> keys =
+            c.unicode() < 128 ? parseKeyToken(std::string(1, static_cast<char>(c.unicode()))) : std::vector<KeyPress>{};
+        if (keys.empty()) {
             beeper_.beep();
             return false;
         }
-        presses << keyButton(name);
+        presses.insert(presses.end(), keys.begin(), keys.end());
     }
-    for (KeyButton* button : presses) button->click();
+    for (const KeyPress& press : presses) clickKey(press.action->name, press.tag);
     return true;
 }
 

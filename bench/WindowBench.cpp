@@ -8,7 +8,7 @@
 #include <string>
 
 #include "CalculatorWindow.h"
-#include "RecordingWindow.h"
+#include "KeyCatalogue.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "KeyCatalogue.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace cambist {
 
@@ -49,6 +50,72 @@ const KeyAction* findKeyAction(std::string_view name) {
     const auto it = std::find_if(kKeyActions.begin(), kKeyActions.end(),
                                  [name](const KeyAction& action) { return action.name == name; });
     return it == kKeyActions.end() ? nullptr : &*it;
+}
+
+namespace {
+
+const KeyAction& actionNamed(std::string_view name) { return *findKeyAction(name); }
+
+const KeyAction* symbolAction(char symbol) {
+    switch (symbol) {
+        case '+': return &actionNamed("plusPressed");
+        case '-': return &actionNamed("minusPressed");
+        case '*': return &actionNamed("multiplyPressed");
+        case '/': return &actionNamed("dividePressed");
+        case '^': return &actionNamed("powerPressed");
+        case '(': return &actionNamed("openBracketPressed");
+        case ')': return &actionNamed("closeBracketPressed");
+        case '=': return &actionNamed("equalPressed");
+        default: return nullptr;
+    }
+}
+
+bool isNumeral(std::string_view token) {
+    return !token.empty() && token.find_first_not_of("0123456789.") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<KeyPress> parseKeyToken(std::string_view token) {
+    std::vector<KeyPress> presses;
+    if (isNumeral(token)) {
+        for (const char c : token) {
+            if (c == '.') {
+                presses.push_back({&actionNamed("dotPressed"), 0, "."});
+            } else {
+                presses.push_back({&actionNamed("digitPressed"), c - '0', std::string(1, c)});
+            }
+        }
+        return presses;
+    }
+    if (token.size() == 1) {
+        if (const KeyAction* action = symbolAction(token[0])) {
+            presses.push_back({action, 0, std::string(token)});
+        }
+        return presses;
+    }
+    const KeyAction* action = findKeyAction(token);
+    if (action == nullptr) {
+        action = findKeyAction(std::string(token) + "Pressed");
+    }
+    // A digit key is typed as its digit: the name alone carries no tag.
+    if (action != nullptr && action->name != "digitPressed") {
+        presses.push_back({action, 0, std::string(token)});
+    }
+    return presses;
+}
+
+ParsedKeys parseKeys(std::string_view keys) {
+    ParsedKeys parsed;
+    std::istringstream tokens{std::string(keys)};
+    for (std::string token; tokens >> token;) {
+        const std::vector<KeyPress> presses = parseKeyToken(token);
+        if (presses.empty()) {
+            return ParsedKeys{{}, token};
+        }
+        parsed.presses.insert(parsed.presses.end(), presses.begin(), presses.end());
+    }
+    return parsed;
 }
 
 }  // namespace cambist

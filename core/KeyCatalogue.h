@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "CalController.h"
 
@@ -33,5 +35,28 @@ extern const std::array<KeyAction, 36> kKeyActions;
 const KeyAction* findKeyAction(std::string_view name);
 
 constexpr std::size_t modeKeyIndex(ModeKey key) { return static_cast<std::size_t>(key); }
+
+// One key press, as a window delivers it: an action and, for a digit, its tag.
+struct KeyPress {
+    const KeyAction* action;
+    std::int32_t tag;
+    std::string label;  // how the press was typed, for traces
+};
+
+// The key presses a token stands for, or an empty list for a token that is
+// no key. A token of digits and points presses each character in turn;
+// + - * / ^ ( ) = are the operator, bracket and equals keys; any other token
+// names an action, with or without its "Pressed" ending.
+std::vector<KeyPress> parseKeyToken(std::string_view token);
+
+// The presses of white-space separated tokens; unknownToken names the first
+// token that is no key (and the presses are then empty).
+struct ParsedKeys {
+    std::vector<KeyPress> presses;
+    std::string unknownToken;
+    bool ok() const { return unknownToken.empty(); }
+};
+ParsedKeys parseKeys(std::string_view keys);
+
 
 }  // namespace cambist

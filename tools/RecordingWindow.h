@@ -47,13 +47,6 @@ enum class Display : std::uint8_t { Main, Memory, Answer, PV, N, PMT, FV, IY, Ye
 inline constexpr std::array<std::string_view, 9> kDisplayNames = {
     "main", "memory", "answer", "pv", "n", "pmt", "fv", "iy", "year"};
 
-// One key press, as a window delivers it: an action and, for a digit, its tag.
-struct KeyPress {
-    const KeyAction* action;
-    std::int32_t tag;
-    std::string label;  // how the press was typed, for traces
-};
-
 // A controller wired to a recording window, started as the platform starts
 // it (outlets connected, then awakeFromNib).
 class RecordedCalculator {
@@ -94,20 +87,5 @@ private:
     RecordingBeeper beeper_;
     CalController controller_;
 };
-
-// The key presses a token stands for, or an empty list for a token that is
-// no key. A token of digits and points presses each character in turn;
-// + - * / ^ ( ) = are the operator, bracket and equals keys; any other token
-// names an action, with or without its "Pressed" ending.
-std::vector<KeyPress> parseKeyToken(std::string_view token);
-
-// The presses of white-space separated tokens; unknownToken names the first
-// token that is no key (and the presses are then empty).
-struct ParsedKeys {
-    std::vector<KeyPress> presses;
-    std::string unknownToken;
-    bool ok() const { return unknownToken.empty(); }
-};
-ParsedKeys parseKeys(std::string_view keys);
 
 }  // namespace cambist

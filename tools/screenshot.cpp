@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "CalculatorWindow.h"
-#include "RecordingWindow.h"
+#include "KeyCatalogue.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
