@@ -1,4 +1,5 @@
-// The 36 key actions by name, and which of them belong to a mode key.
+// The 36 key actions by name, which of them belong to a mode key, and the
+// key syntax of the driver, the tests and paste ("12.5", "+", "setPV").
 //
 // Both window bindings (the Qt window and the recording window behind the key
 // driver) dispatch through this table, so a key means the same everywhere.
@@ -57,6 +58,5 @@ struct ParsedKeys {
     bool ok() const { return unknownToken.empty(); }
 };
 ParsedKeys parseKeys(std::string_view keys);
-
 
 }  // namespace cambist
