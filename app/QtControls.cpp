@@ -1,7 +1,6 @@
 #include "QtControls.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -110,10 +109,6 @@ CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this
     // Every row is selected whole; a header drawn bold for it would say nothing.
     horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
-}
-
-QString CashFlowTable::columnIdentifier(int column) const {
-    return model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 void CashFlowTable::scrollRowToVisible(std::int32_t row) {

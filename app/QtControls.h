@@ -71,8 +71,6 @@ public:
     void reloadData() override { model_.reload(); }
     void scrollRowToVisible(std::int32_t row) override;
     void selectRow(std::int32_t row, bool byExtendingSelection) override;
-    // The identifier of a column, as the data source reads it.
-    QString columnIdentifier(int column) const;
 
 private:
     CashFlowModel model_;

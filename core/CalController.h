@@ -115,7 +115,6 @@ public:
     double displayedNumber() const { return number; }
     std::int32_t integerDigits() const { return nbInteger; }
     std::int32_t decimalDigits() const { return nbDecimal; }
-    std::int32_t nextCashFlowYear() const { return fin_year; }
     const std::vector<std::string>& pendingOperators() const { return operator_stack; }
     const std::vector<Double>& pendingOperands() const { return operand_stack; }
     std::span<const CashFlowEntry> cashFlows() const { return irr_stack; }
