@@ -1,5 +1,6 @@
 #include "Solvers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cambist {
@@ -21,8 +22,56 @@ AnnuityTerms annuityTerms(double n, double pmt, double iy) {
     return {r, a / b};
 }
 
-bool crosses(double end, double mid, double target) {
-    return (end > target && mid < target) || (end < target && mid > target);
+// Bisection of the rates 0 to 100 percent for the rate at which valueAt
+// equals target. crosses(end, mid) tells whether the target lies strictly
+// between the value at one end of the bracket and the value at its middle;
+// it is tried on the upper half first, so of two rates the higher one is
+// found. The functions searched are pure, so each end's value is carried
+// over from the step that made it an end: one evaluation per step.
+template <class Value, class Crosses>
+std::optional<double> bisectRate(Value valueAt, double target, Crosses crosses) {
+    double lo = 0;
+    double hi = 100;
+    double atHi = valueAt(hi);
+    double atLo = valueAt(lo);
+    while (hi - lo > EPSILON) {
+        const double mid = (hi + lo) * 0.5;
+        const double atMid = valueAt(mid);
+        if (atMid == target) {
+            return mid;
+        }
+        if (crosses(atHi, atMid)) {
+            lo = mid;
+            atLo = atMid;
+        } else if (crosses(atLo, atMid)) {
+            hi = mid;
+            atHi = atMid;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return (hi + lo) * 0.5;
+}
+
+// The list's net present value at iy, discounted to its earliest year rather
+// than to year 0: the same value times (1 + i)^earliest, so of the same sign
+// everywhere and with the same roots. Every exponent is then at least 0 and
+// no more than the list's span, so a list of calendar years (2024 ...) or of
+// far negative years stays in range where pow(g, year) alone would overflow
+// or underflow for every row. When the rows of the earliest year sum to zero
+// and every later term has vanished, the zero is no root, and NaN says so.
+double npvFromEarliestYear(std::span<const CashFlowEntry> flows, double iy, double earliest) {
+    const double g = iy / 100 + 1;
+    double sum = 0;
+    bool anyTerm = false;
+    bool anyAmount = false;
+    for (const CashFlowEntry& flow : flows) {
+        const double term = flow.amount() / std::pow(g, static_cast<double>(flow.year()) - earliest);
+        sum = sum + term;
+        anyTerm = anyTerm || term != 0;
+        anyAmount = anyAmount || flow.amount() != 0;
+    }
+    return sum == 0 && !anyTerm && anyAmount ? std::nan("") : sum;
 }
 
 }  // namespace
@@ -47,27 +96,11 @@ std::optional<double> iyForPv(double pv, double n, double pmt, double fv) {
     if (std::fabs(pv) < EPSILON && std::fabs(fv) < EPSILON) {
         return std::nullopt;
     }
-    double lo = 0;
-    double hi = 100;
-    while (hi - lo > EPSILON) {
-        const double mid = (hi + lo) * 0.5;
-        const double atHi = pvForN(n, pmt, fv, hi);
-        const double atMid = pvForN(n, pmt, fv, mid);
-        const double atLo = pvForN(n, pmt, fv, lo);
-        if (atMid == pv) {
-            return mid;
-        }
-        // The upper half is tried first: of two balancing rates the higher
-        // one is found.
-        if (crosses(atHi, atMid, pv)) {
-            lo = mid;
-        } else if (crosses(atLo, atMid, pv)) {
-            hi = mid;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return (hi + lo) * 0.5;
+    // Ordered comparisons: a NaN on either side is no crossing.
+    const auto crosses = [pv](double end, double mid) {
+        return (end > pv && mid < pv) || (end < pv && mid > pv);
+    };
+    return bisectRate([&](double iy) { return pvForN(n, pmt, fv, iy); }, pv, crosses);
 }
 
 double pvForIrrStack(std::span<const CashFlowEntry> flows, double iy) {
@@ -83,26 +116,13 @@ std::optional<double> iyForIrrStack(std::span<const CashFlowEntry> flows) {
     if (std::fabs(pvForIrrStack(flows, 0)) < EPSILON) {
         return 0.0;
     }
-    double lo = 0;
-    double hi = 100;
-    do {
-        const double mid = (hi + lo) * 0.5;
-        const double atHi = pvForIrrStack(flows, hi);
-        const double atMid = pvForIrrStack(flows, mid);
-        const double atLo = pvForIrrStack(flows, lo);
-        if (atMid == 0) {
-            return mid;
-        }
-        // A product that is zero or NaN counts as no sign change.
-        if (atHi * atMid < 0) {
-            lo = mid;
-        } else if (atLo * atMid < 0) {
-            hi = mid;
-        } else {
-            return std::nullopt;
-        }
-    } while (hi - lo > EPSILON);
-    return (hi + lo) * 0.5;
+    const auto earliest = std::min_element(flows.begin(), flows.end(), [](const auto& a, const auto& b) {
+        return a.year() < b.year();
+    });
+    const double base = static_cast<double>(earliest->year());
+    // A product that is zero or NaN counts as no sign change.
+    const auto crosses = [](double end, double mid) { return end * mid < 0; };
+    return bisectRate([&](double iy) { return npvFromEarliestYear(flows, iy, base); }, 0.0, crosses);
 }
 
 }  // namespace cambist
