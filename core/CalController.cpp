@@ -2,6 +2,7 @@
 #include "CalController.h"
 
 #include "ConsistencyCheck.h"
+#include "KeyCatalogue.h"
 #include "NumberText.h"
 
 namespace cambist {
@@ -67,14 +68,14 @@ void CalController::sync() {
     irr_entry_display->scrollRowToVisible(newestRow);
     irr_entry_display->selectRow(newestRow, false);
 
-    const bool simple = using_complex == 0;
-    buttonPV->setEnabled(simple);
-    buttonFV->setEnabled(simple);
-    buttonFVQ->setEnabled(simple);
-    buttonPMT->setEnabled(simple);
-    buttonCFY->setEnabled(!simple);
-    buttonNCFY->setEnabled(!simple);
-    buttonY->setEnabled(!simple);
+    const bool cashFlows = using_complex != 0;
+    buttonPV->setEnabled(isModeKeyEnabled(ModeKey::PV, cashFlows));
+    buttonFV->setEnabled(isModeKeyEnabled(ModeKey::FV, cashFlows));
+    buttonFVQ->setEnabled(isModeKeyEnabled(ModeKey::FVQ, cashFlows));
+    buttonPMT->setEnabled(isModeKeyEnabled(ModeKey::PMT, cashFlows));
+    buttonCFY->setEnabled(isModeKeyEnabled(ModeKey::CFY, cashFlows));
+    buttonNCFY->setEnabled(isModeKeyEnabled(ModeKey::NCFY, cashFlows));
+    buttonY->setEnabled(isModeKeyEnabled(ModeKey::Y, cashFlows));
 }
 
 std::int32_t CalController::numberOfRowsInTableView(const TableView& /*table*/) const {

@@ -118,4 +118,16 @@ ParsedKeys parseKeys(std::string_view keys) {
     return parsed;
 }
 
+bool pressKey(CalController& controller, const KeyAction& action, const Control& sender) {
+    if (action.modeKey && !isModeKeyEnabled(*action.modeKey, controller.inCashFlowMode())) {
+        return false;
+    }
+    (controller.*(action.handler))(sender);
+    return true;
+}
+
+bool pressKey(CalController& controller, const KeyPress& press) {
+    return pressKey(controller, *press.action, TaggedControl(press.tag));
+}
+
 }  // namespace cambist

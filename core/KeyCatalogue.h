@@ -37,6 +37,12 @@ const KeyAction* findKeyAction(std::string_view name);
 
 constexpr std::size_t modeKeyIndex(ModeKey key) { return static_cast<std::size_t>(key); }
 
+// Whether a mode key is enabled: the first four in simple mode, the last
+// three in cash-flow mode. sync sets the buttons by this rule.
+constexpr bool isModeKeyEnabled(ModeKey key, bool cashFlowMode) {
+    return (key >= ModeKey::CFY) == cashFlowMode;
+}
+
 // One key press, as a window delivers it: an action and, for a digit, its tag.
 struct KeyPress {
     const KeyAction* action;
@@ -58,5 +64,13 @@ struct ParsedKeys {
     bool ok() const { return unknownToken.empty(); }
 };
 ParsedKeys parseKeys(std::string_view keys);
+
+// The one way a key reaches the controller, for every window and tool: the
+// action is sent with sender, unless it belongs to a mode key that the
+// current mode disables, which sends nothing (no beep, no change). Answers
+// whether the action was sent.
+bool pressKey(CalController& controller, const KeyAction& action, const Control& sender);
+// The same for a parsed press; a digit carries its tag.
+bool pressKey(CalController& controller, const KeyPress& press);
 
 }  // namespace cambist

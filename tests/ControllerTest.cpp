@@ -167,15 +167,5 @@ TEST(Mode, ADisabledModeKeySendsNothing) {
     EXPECT_EQ(calculator.beeps(), 0);
 }
 
-TEST(ErrorState, OnlyTheMainDisplayChangesAndMemoryClearStillWorks) {
-    RecordedCalculator calculator;
-    type(calculator, "7 memoryIn 5 / 0 =");
-    EXPECT_EQ(calculator.text(Display::Main), "- E -");
-    EXPECT_EQ(calculator.text(Display::Memory), "7");
-    type(calculator, "memoryClear");
-    EXPECT_EQ(calculator.text(Display::Memory), "0");
-    EXPECT_EQ(calculator.text(Display::Main), "- E -");
-}
-
 }  // namespace
 }  // namespace cambist

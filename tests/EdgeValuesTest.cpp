@@ -9,15 +9,9 @@
 namespace cambist {
 namespace {
 
-struct EdgeCase {
-    const char* keys;
-    Display display;
-    const char* text;
-};
-
 // "0 ( ... + 0 )" leaves a computed value in the entry state, where
 // backspace and further digits work on it.
-const EdgeCase kCases[] = {
+const testing::DisplayCase kCases[] = {
     {"0 ( 1 0 ^ 3 0 8 + 0 ) 5", Display::Main, "inf"},
     {"0 ( 1 0 ^ 3 0 8 + 0 ) 5 del", Display::Main, "0"},
     {"0 ( 1 negate sqrt + 0 ) del", Display::Main, "0"},
@@ -41,15 +35,13 @@ const EdgeCase kCases[] = {
 };
 
 TEST(EdgeValues, ShownAsTheNumberTextsGiveThemWithEveryInvariantHolding) {
-    for (const EdgeCase& c : kCases) {
+    for (const testing::DisplayCase& c : kCases) {
         SCOPED_TRACE(c.keys);
         RecordedCalculator calculator;
-        for (const std::string& token : testing::splitKeys(c.keys)) {
-            for (const KeyPress& press : parseKeyToken(token)) {
-                calculator.press(press);
-                const auto broken = brokenInvariant(calculator);
-                ASSERT_FALSE(broken.has_value()) << *broken << " after " << token;
-            }
+        for (const KeyPress& press : parseKeys(c.keys).presses) {
+            calculator.press(press);
+            const auto broken = brokenInvariant(calculator);
+            ASSERT_FALSE(broken.has_value()) << *broken << " after " << press.label;
         }
         EXPECT_EQ(calculator.text(c.display), c.text);
     }

@@ -132,14 +132,8 @@ TEST(YearCounter, WrapsAndClampsWithoutOverflow) {
 
 // ---- The keys --------------------------------------------------------------
 
-struct KeysCase {
-    const char* keys;
-    Display display;
-    const char* text;
-};
-
 TEST(TimeValueKeys, WorkedExamplesThroughTheKeys) {
-    const KeysCase cases[] = {
+    const testing::DisplayCase cases[] = {
         {"10 setN 5 setIY 100 negate setPMT 0 setFV calcPV", Display::PV, "772.173493"},
         {"10 setN 5 setIY 100 negate setPMT 0 setFV calcPV calcIY", Display::IY, "5"},
         {"10 setN 772.17 setPV 100 negate setPMT 0 setFV calcIY", Display::IY, "5.000093"},
@@ -155,7 +149,7 @@ TEST(TimeValueKeys, WorkedExamplesThroughTheKeys) {
         {"2 + 3 setPMT", Display::PMT, "5"},
         {"1000 setPV 10 setN 100 negate setPMT 0 setFV calcIY", Display::Main, "- E -"},
     };
-    for (const KeysCase& c : cases) {
+    for (const testing::DisplayCase& c : cases) {
         SCOPED_TRACE(c.keys);
         RecordedCalculator calculator;
         type(calculator, c.keys);
@@ -168,10 +162,6 @@ TEST(TimeValueKeys, FailedRateSearchStoresZeroAndShowsTheError) {
     type(calculator, "7 setIY 100 setPV 1 setN 0 setPMT 300 negate setFV calcIY");
     EXPECT_EQ(calculator.text(Display::Main), "- E -");
     EXPECT_EQ(calculator.text(Display::IY), "0");
-    EXPECT_EQ(calculator.text(Display::PV), "100");
-    const long beeps = calculator.beeps();
-    type(calculator, "calcPV calcFV calcIY setN");
-    EXPECT_EQ(calculator.beeps(), beeps + 4);
     EXPECT_EQ(calculator.text(Display::PV), "100");
     type(calculator, "clearFinance");
     EXPECT_EQ(calculator.text(Display::PV), "0");

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +15,12 @@
 
 namespace cambist::testing {
 
-inline std::vector<std::string> splitKeys(std::string_view keys) {
-    std::istringstream in{std::string(keys)};
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
+// Keys, and the text one display shows after them.
+struct DisplayCase {
+    const char* keys;
+    Display display;
+    const char* text;
+};
 
 // Presses the keys; a token that is no key fails the test.
 inline void type(RecordedCalculator& calculator, std::string_view keys) {
@@ -44,15 +45,6 @@ inline std::string mainAfter(std::string_view keys) {
     RecordedCalculator calculator;
     type(calculator, keys);
     return calculator.text(Display::Main);
-}
-
-// Operand count equals binary-operator count (markers not counted).
-inline bool stacksBalanced(const CalController& controller) {
-    std::size_t binaryOperators = 0;
-    for (const std::string& op : controller.pendingOperators()) {
-        if (op != "(") ++binaryOperators;
-    }
-    return binaryOperators == controller.pendingOperands().size();
 }
 
 }  // namespace cambist::testing

@@ -64,21 +64,5 @@ TEST(MemoryKeys, RecallLeavesThePendingExpressionAlone) {
     EXPECT_EQ(calculator.text(Display::Main), "10");
 }
 
-TEST(MemoryKeys, InTheErrorStateOnlyMemoryClearWorks) {
-    for (const char* key : {"sqrt", "percent", "memoryIn", "memoryAdd", "memorySub", "memoryLoad", "answerLoad"}) {
-        SCOPED_TRACE(key);
-        RecordedCalculator calculator;
-        type(calculator, "8 memoryIn 5 / 0 =");
-        type(calculator, key);
-        EXPECT_EQ(calculator.beeps(), 1);
-        EXPECT_EQ(calculator.text(Display::Memory), "8");
-    }
-    RecordedCalculator calculator;
-    type(calculator, "8 memoryIn 5 / 0 = memoryClear");
-    EXPECT_EQ(calculator.beeps(), 0);
-    EXPECT_EQ(calculator.text(Display::Memory), "0");
-    EXPECT_EQ(calculator.text(Display::Main), "- E -");
-}
-
 }  // namespace
 }  // namespace cambist

@@ -33,6 +33,8 @@ Shown shown(const RecordedCalculator& calculator) {
     return s;
 }
 
+}  // namespace
+
 std::optional<std::string> brokenStackInvariant(const CalController& controller) {
     std::size_t binaryOperators = 0;
     std::int32_t lastLevel = 0;  // a bracket, or the bottom, has level 0
@@ -54,8 +56,6 @@ std::optional<std::string> brokenStackInvariant(const CalController& controller)
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 std::optional<std::string> brokenInvariant(RecordedCalculator& calculator) {
     const CalController& controller = calculator.controller();

@@ -19,4 +19,8 @@ namespace cambist {
 // - the window shows exactly what a refresh would show now.
 std::optional<std::string> brokenInvariant(RecordedCalculator& calculator);
 
+// The stack part of it: only the six symbols, one operand for every binary
+// operator, precedence rising towards the top between brackets.
+std::optional<std::string> brokenStackInvariant(const CalController& controller);
+
 }  // namespace cambist

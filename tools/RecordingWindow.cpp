@@ -19,22 +19,7 @@ CalOutlets RecordedCalculator::outlets() {
                       button(ModeKey::NCFY), button(ModeKey::Y)};
 }
 
-bool RecordedCalculator::press(const KeyPress& key) {
-    if (key.action->modeKey && !modeKeyEnabled(*key.action->modeKey)) {
-        return false;
-    }
-    const TaggedControl sender(key.tag);
-    (controller_.*(key.action->handler))(sender);
-    return true;
-}
-
-bool RecordedCalculator::pressToken(std::string_view token) {
-    const std::vector<KeyPress> presses = parseKeyToken(token);
-    for (const KeyPress& key : presses) {
-        press(key);
-    }
-    return !presses.empty();
-}
+bool RecordedCalculator::press(const KeyPress& key) { return pressKey(controller_, key); }
 
 bool RecordedCalculator::pressKeys(std::string_view keys) {
     const ParsedKeys parsed = parseKeys(keys);

@@ -55,12 +55,9 @@ public:
     RecordedCalculator(const RecordedCalculator&) = delete;
     RecordedCalculator& operator=(const RecordedCalculator&) = delete;
 
-    // Delivers the press as the window would: a mode key that is disabled
-    // sends nothing. Answers whether the action was sent.
+    // Delivers the press through the dispatcher, as every window does.
+    // Answers whether the action was sent.
     bool press(const KeyPress& key);
-    // Presses every key of a token ("12.5", "+", "setPV"); false when the
-    // token is not a key.
-    bool pressToken(std::string_view token);
     // Presses the keys of white-space separated tokens; presses nothing and
     // answers false when one of them is not a key.
     bool pressKeys(std::string_view keys);

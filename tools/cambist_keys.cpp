@@ -30,15 +30,14 @@ int main(int argc, char** argv) {
 
     // Every token is checked before any key is pressed, so a mistyped key
     // prints nothing but its complaint.
-    std::vector<cambist::KeyPress> presses;
-    for (const std::string& token : tokens) {
-        const auto keys = cambist::parseKeyToken(token);
-        if (keys.empty()) {
-            std::cerr << "cambist-keys: unknown key '" << token << "'\n";
-            return 2;
-        }
-        presses.insert(presses.end(), keys.begin(), keys.end());
+    std::string keys;
+    for (const std::string& token : tokens) keys += token + ' ';
+    const cambist::ParsedKeys parsed = cambist::parseKeys(keys);
+    if (!parsed.ok()) {
+        std::cerr << "cambist-keys: unknown key '" << parsed.unknownToken << "'\n";
+        return 2;
     }
+    const std::vector<cambist::KeyPress>& presses = parsed.presses;
 
     cambist::RecordedCalculator calculator;
     for (const cambist::KeyPress& key : presses) {

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "FuzzKeys.h"
@@ -18,16 +17,13 @@ int main(int argc, char** argv) {
     int written = 0;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
-        std::string bytes;
-        std::istringstream tokens(line);
-        for (std::string token; tokens >> token;) {
-            const auto presses = cambist::parseKeyToken(token);
-            if (presses.empty()) {
-                std::cerr << "unknown key '" << token << "' in: " << line << '\n';
-                return 1;
-            }
-            for (const auto& press : presses) bytes.push_back(static_cast<char>(cambist::byteForKey(press)));
+        const cambist::ParsedKeys parsed = cambist::parseKeys(line);
+        if (!parsed.ok()) {
+            std::cerr << "unknown key '" << parsed.unknownToken << "' in: " << line << '\n';
+            return 1;
         }
+        std::string bytes;
+        for (const auto& press : parsed.presses) bytes.push_back(static_cast<char>(cambist::byteForKey(press)));
         char name[32];
         std::snprintf(name, sizeof name, "/seed-%03d", ++written);
         std::ofstream(std::string(argv[2]) + name, std::ios::binary) << bytes;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include <string>
+
 #include "CalculatorWindow.h"
 #include "KeyCatalogue.h"
 
@@ -14,14 +16,14 @@ int main(int argc, char** argv) {
     }
     cambist::CalculatorWindow window;
     window.show();
-    for (int i = 2; i < argc; ++i) {
-        const auto presses = cambist::parseKeyToken(argv[i]);
-        if (presses.empty()) {
-            qWarning("cambist-screenshot: unknown key '%s'", argv[i]);
-            return 2;
-        }
-        for (const auto& press : presses) window.clickKey(press.action->name, press.tag);
+    std::string keys;
+    for (int i = 2; i < argc; ++i) keys += std::string(argv[i]) + ' ';
+    const cambist::ParsedKeys parsed = cambist::parseKeys(keys);
+    if (!parsed.ok()) {
+        qWarning("cambist-screenshot: unknown key '%s'", parsed.unknownToken.c_str());
+        return 2;
     }
+    for (const auto& press : parsed.presses) window.clickKey(press.action->name, press.tag);
     QApplication::processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
