@@ -11,30 +11,58 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "Announcer.h"
 #include "CalController.h"
 #include "KeyCatalogue.h"
+#include "PastedText.h"
 
 namespace cambist {
 
 namespace {
 
-QString strokesText(const KeySpec& spec) {
-    QStringList labels;
-    for (const KeyStroke& stroke : spec.strokes) labels << stroke.label();
-    return labels.join(QStringLiteral(", "));
-}
+// The nine displays in the controller's order, with the names a screen
+// reader gives them and the short names its announcements use.
+struct DisplayInfo {
+    const char* objectName;
+    const char* spokenName;
+    const char* shortName;
+};
+constexpr std::array<DisplayInfo, 9> kDisplays = {{
+    {"number_display", "Display", ""},
+    {"memory_display", "Memory", "Memory"},
+    {"answer_display", "Answer", "Answer"},
+    {"fin_pv_display", "Present value", "PV"},
+    {"fin_n_display", "N, number of periods", "N"},
+    {"fin_pmt_display", "Payment", "PMT"},
+    {"fin_fv_display", "Future value", "FV"},
+    {"fin_iy_display", "I/Y, interest rate per period", "I/Y"},
+    {"fin_year_display", "Year of next cash flow", "Year"},
+}};
+constexpr std::size_t kMainDisplay = 0;
 
 QLabel* registerLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
+}
+
+// Keys after which the main display is spoken even when it did not change:
+// the user asked for a value.
+bool asksForAValue(std::string_view action) {
+    return action == "equalPressed" || action == "calcPV" || action == "calcFV" || action == "calcIY" ||
+           action == "memoryLoad" || action == "answerLoad" || action == "sqrtPressed" ||
+           action == "percentPressed" || action == "delPressed";
 }
 
 }  // namespace
@@ -44,52 +72,84 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(buildCentralWidget());
     buildMenus();
 
-    const auto display = [this](const char* name) { return displays_.value(QLatin1String(name)); };
+    const auto display = [this](std::size_t i) { return displays_[i]; };
     const auto button = [this](const char* name) { return keyButton(name); };
-    const CalOutlets outlets{display("number_display"), display("memory_display"),
-                             display("answer_display"), display("fin_pv_display"),
-                             display("fin_n_display"),  display("fin_pmt_display"),
-                             display("fin_fv_display"), display("fin_iy_display"),
-                             display("fin_year_display"), table_,
-                             button("buttonPV"),        button("buttonFV"),
-                             button("buttonFVQ"),       button("buttonPMT"),
-                             button("buttonCFY"),       button("buttonNCFY"),
+    const CalOutlets outlets{display(0), display(1), display(2), display(3), display(4),
+                             display(5), display(6), display(7), display(8), table_,
+                             button("buttonPV"),  button("buttonFV"),   button("buttonFVQ"),
+                             button("buttonPMT"), button("buttonCFY"),  button("buttonNCFY"),
                              button("buttonY")};
     controller_ = std::make_unique<CalController>(outlets, beeper_);
     table_->setDataSource(controller_.get());
     controller_->awakeFromNib();
     showMode();
-
-    qApp->installEventFilter(this);
 }
 
-CalculatorWindow::~CalculatorWindow() { qApp->removeEventFilter(this); }
+CalculatorWindow::~CalculatorWindow() = default;
+
+QString CalculatorWindow::lastAnnouncement() const { return announcer_->message(); }
 
 DisplayField* CalculatorWindow::addDisplay(const char* objectName, const QString& spokenName) {
     auto* field = new DisplayField;
     field->setObjectName(QLatin1String(objectName));
     field->setAccessibleName(spokenName);
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
-    displays_.insert(QLatin1String(objectName), field);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
+    // Every display is reached by Tab and read as its name and value.
+    field->setFocusPolicy(Qt::TabFocus);
+    for (std::size_t i = 0; i < kDisplays.size(); ++i) {
+        if (qstrcmp(kDisplays[i].objectName, objectName) == 0) displays_[i] = field;
+    }
     return field;
 }
 
-KeyButton* CalculatorWindow::addKey(const KeySpec& spec) {
+void CalculatorWindow::addKey(const KeySpec& spec) {
     auto* button = new KeyButton(QString::fromUtf8(spec.caption), spec.tag);
     button->setObjectName(QLatin1String(spec.objectName));
     button->setAccessibleName(QString::fromUtf8(spec.spokenName));
-    const QString help = QStringLiteral("%1 (%2)").arg(QString::fromUtf8(spec.spokenName), strokesText(spec));
+    const QString help = tr("%1. Keys: %2").arg(QString::fromUtf8(spec.spokenName), strokesText(spec));
     button->setToolTip(help);
     button->setAccessibleDescription(help);
-    const Key key{button, findKeyAction(spec.action), &spec};
+
+    Key key{button, findKeyAction(spec.action), &spec, nullptr};
     Q_ASSERT(key.action != nullptr);
+    // The keystrokes Qt can match itself become one shortcut action.
+    QList<QKeySequence> sequences;
+    for (const KeyStroke& stroke : spec.strokes) {
+        if (stroke.kind == KeyStroke::Kind::Key) sequences << stroke.sequence();
+    }
+    if (!sequences.isEmpty()) {
+        key.shortcut = new QAction(QString::fromUtf8(spec.spokenName), this);
+        key.shortcut->setObjectName(QLatin1String(spec.objectName) + QLatin1String("Shortcut"));
+        key.shortcut->setShortcuts(sequences);
+        key.shortcut->setShortcutContext(Qt::WindowShortcut);
+        addAction(key.shortcut);
+        const QString name = QLatin1String(spec.objectName);
+        connect(key.shortcut, &QAction::triggered, this, [this, name] { pressFromKeyboard(keys_[name]); });
+    }
     keys_.insert(QLatin1String(spec.objectName), key);
-    connect(button, &QPushButton::clicked, this, [this, key] { send(key); });
-    return button;
+    const QString name = QLatin1String(spec.objectName);
+    if (qstrcmp(spec.action, "toggleSimpleComplex") == 0) {
+        // The mode key is a check box: whatever switches it (a click, the
+        // keyboard, an assistive tool's toggle) switches the mode, and
+        // showMode sets it back to the controller's mode.
+        button->setCheckable(true);
+        connect(button, &QAbstractButton::toggled, this, [this, name](bool checked) {
+            if (checked != controller_->inCashFlowMode()) deliver(keys_[name], *keys_[name].button);
+            showMode();
+        });
+    } else {
+        connect(button, &QPushButton::clicked, this, [this, name] { deliver(keys_[name], *keys_[name].button); });
+    }
+}
+
+const CalculatorWindow::Key* CalculatorWindow::keyNamed(const char* objectName) const {
+    const auto it = keys_.constFind(QLatin1String(objectName));
+    return it == keys_.constEnd() ? nullptr : &*it;
 }
 
 KeyButton* CalculatorWindow::keyButton(const char* objectName) const {
-    return keys_.value(QLatin1String(objectName)).button;
+    const Key* key = keyNamed(objectName);
+    return key ? key->button : nullptr;
 }
 
 QWidget* CalculatorWindow::buildCentralWidget() {
@@ -98,23 +158,23 @@ QWidget* CalculatorWindow::buildCentralWidget() {
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
+    announcer_ = new Announcer(central);
 
     // The main display, with the mode shown at its left.
-    auto* mainDisplay = addDisplay("number_display", QStringLiteral("Display"));
+    auto* mainDisplay = addDisplay("number_display", QString::fromUtf8(kDisplays[kMainDisplay].spokenName));
     QFont big = mainDisplay->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     mainDisplay->setFont(big);
     mainDisplay->setMinimumHeight(mainDisplay->fontMetrics().height() * 3 / 2);
-    // The main display holds the focus, so a screen reader speaks each new
-    // value; the keys take focus only by Tab, never by a click.
+    // The main display holds the focus, so a screen reader reads it first;
+    // the keys take focus only by Tab, never by a click.
     mainDisplay->setFocusPolicy(Qt::StrongFocus);
     mainDisplay->setFocus();
     modeLabel_ = new QLabel;
     modeLabel_->setObjectName(QStringLiteral("modeLabel"));
-    modeLabel_->setAccessibleName(QStringLiteral("Mode"));
     // Shown in the accent colour: a bold face would load a second font file.
     modeLabel_->setForegroundRole(QPalette::Link);
-    modeLabel_->setMinimumWidth(modeLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Cash flows")) + 8);
+    modeLabel_->setMinimumWidth(modeLabel_->fontMetrics().horizontalAdvance(tr("Cash flows")) + 8);
     auto* top = new QHBoxLayout;
     top->addWidget(modeLabel_);
     // The frame is drawn once, around the display, rather than again with
@@ -131,11 +191,11 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     outer->addLayout(top);
 
     auto* registersRow = new QHBoxLayout;
-    auto* memory = addDisplay("memory_display", QStringLiteral("Memory"));
-    auto* answer = addDisplay("answer_display", QStringLiteral("Answer"));
-    registersRow->addWidget(registerLabel(QStringLiteral("Memory"), memory));
+    auto* memory = addDisplay("memory_display", tr("Memory"));
+    auto* answer = addDisplay("answer_display", tr("Answer"));
+    registersRow->addWidget(registerLabel(tr("Memory"), memory));
     registersRow->addWidget(memory, 1);
-    registersRow->addWidget(registerLabel(QStringLiteral("Answer"), answer));
+    registersRow->addWidget(registerLabel(tr("Answer"), answer));
     registersRow->addWidget(answer, 1);
     outer->addLayout(registersRow);
 
@@ -185,23 +245,20 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     auto* registers = new QGridLayout;
     struct RegisterRow {
         const char* label;
-        const char* display;
-        const char* spoken;
+        std::size_t display;
         const char* setKey;
         const char* calcKey;
     };
     const RegisterRow rows[] = {
-        {"N", "fin_n_display", "N, number of periods", "setN", nullptr},
-        {"I/Y", "fin_iy_display", "I/Y, interest rate per period", "setIY", "calcIY"},
-        {"PV", "fin_pv_display", "Present value", "buttonPV", "calcPV"},
-        {"PMT", "fin_pmt_display", "Payment", "buttonPMT", nullptr},
-        {"FV", "fin_fv_display", "Future value", "buttonFV", "buttonFVQ"},
-        {"Year", "fin_year_display", "Year of next cash flow", "buttonY", nullptr},
+        {"N", 4, "setN", nullptr},          {"I/Y", 7, "setIY", "calcIY"},
+        {"PV", 3, "buttonPV", "calcPV"},    {"PMT", 5, "buttonPMT", nullptr},
+        {"FV", 6, "buttonFV", "buttonFVQ"}, {"Year", 8, "buttonY", nullptr},
     };
     int r = 0;
     for (const RegisterRow& row : rows) {
-        auto* field = addDisplay(row.display, QString::fromUtf8(row.spoken));
-        registers->addWidget(registerLabel(QString::fromUtf8(row.label), field), r, 0);
+        const DisplayInfo& info = kDisplays[row.display];
+        auto* field = addDisplay(info.objectName, tr(info.spokenName));
+        registers->addWidget(registerLabel(tr(row.label), field), r, 0);
         registers->addWidget(field, r, 1);
         registers->addWidget(k(row.setKey), r, 2);
         if (row.calcKey) registers->addWidget(k(row.calcKey), r, 3);
@@ -211,9 +268,7 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     right->addLayout(registers);
 
     auto* cashFlowKeys = new QGridLayout;
-    KeyButton* toggle = k("toggleSimpleComplex");
-    toggle->setCheckable(true);
-    cashFlowKeys->addWidget(toggle, 0, 0);
+    cashFlowKeys->addWidget(k("toggleSimpleComplex"), 0, 0);
     cashFlowKeys->addWidget(k("buttonCFY"), 0, 1);
     cashFlowKeys->addWidget(k("buttonNCFY"), 0, 2);
     cashFlowKeys->addWidget(k("clearFinancePressed"), 0, 3);
@@ -221,7 +276,7 @@ QWidget* CalculatorWindow::buildCentralWidget() {
 
     table_ = new CashFlowTable;
     table_->setObjectName(QStringLiteral("irr_entry_display"));
-    table_->setAccessibleName(QStringLiteral("Cash flows"));
+    table_->setAccessibleName(tr("Cash flows"));
     right->addWidget(table_, 1);
     body->addLayout(right, 4);
 
@@ -231,105 +286,181 @@ QWidget* CalculatorWindow::buildCentralWidget() {
 void CalculatorWindow::buildMenus() {
     const auto shortcutOf = [](const char* command) {
         for (const MenuShortcut& shortcut : menuShortcuts()) {
-            if (qstrcmp(shortcut.command, command) == 0) {
-                return QKeySequence(QKeyCombination(shortcut.stroke.modifiers,
-                                                    static_cast<Qt::Key>(shortcut.stroke.key)));
-            }
+            if (qstrcmp(shortcut.command, command) == 0) return shortcut.stroke.sequence();
         }
         return QKeySequence();
     };
-    // Keys reached from a menu keep their own keystroke; the menu only shows it.
-    const auto keyCommand = [this](QMenu* menu, const QString& text, const char* keyName) {
-        const KeySpec& spec = *keys_.value(QLatin1String(keyName)).spec;
-        QAction* action = menu->addAction(text + QLatin1Char('\t') + spec.strokes.front().label());
-        connect(action, &QAction::triggered, this, [this, keyName] { keyButton(keyName)->click(); });
-        return action;
-    };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* quit = file->addAction(QStringLiteral("&Quit"), qApp, &QApplication::quit);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::quit);
     quit->setShortcut(shortcutOf("Quit"));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copy"), this, &CalculatorWindow::copyDisplay);
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* copy = edit->addAction(tr("&Copy"), this, &CalculatorWindow::copyDisplay);
     copy->setShortcut(shortcutOf("Copy"));
-    QAction* paste = edit->addAction(QStringLiteral("&Paste"), this, &CalculatorWindow::pasteClipboard);
+    QAction* paste = edit->addAction(tr("&Paste"), this, &CalculatorWindow::pasteClipboard);
     paste->setShortcut(shortcutOf("Paste"));
 
-    QMenu* mode = menuBar()->addMenu(QStringLiteral("&Mode"));
-    modeAction_ = keyCommand(mode, QStringLiteral("&Cash-flow mode"), "toggleSimpleComplex");
-    modeAction_->setCheckable(true);
-    keyCommand(mode, QStringLiteral("C&lear TVM and cash flows"), "clearFinancePressed");
+    // The mode menu holds the keys' own shortcut actions: one action, one
+    // keystroke, shown beside its words.
+    QMenu* mode = menuBar()->addMenu(tr("&Mode"));
+    QAction* toggle = keyNamed("toggleSimpleComplex")->shortcut;
+    toggle->setText(tr("&Cash-flow mode"));
+    toggle->setCheckable(true);
+    mode->addAction(toggle);
+    QAction* clear = keyNamed("clearFinancePressed")->shortcut;
+    clear->setText(tr("C&lear TVM and cash flows"));
+    mode->addAction(clear);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* shortcuts = help->addAction(QStringLiteral("&Keyboard shortcuts"), this, &CalculatorWindow::showShortcuts);
-    shortcuts->setShortcut(shortcutOf("Keyboard shortcuts"));
-    help->addAction(QStringLiteral("&About Cambist"), this, &CalculatorWindow::showAbout);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* guide = help->addAction(tr("&Guide"), this, &CalculatorWindow::showGuide);
+    guide->setShortcut(shortcutOf("Guide"));
+    help->addAction(tr("&Keyboard shortcuts"), this, &CalculatorWindow::showShortcuts);
+    help->addAction(tr("&About Cambist"), this, &CalculatorWindow::showAbout);
 }
 
-void CalculatorWindow::send(const Key& key) {
-    (controller_.get()->*(key.action->handler))(*key.button);
+CalculatorWindow::Shown CalculatorWindow::shown() const {
+    Shown s;
+    for (std::size_t i = 0; i < displays_.size(); ++i) s.displays[i] = displays_[i]->text();
+    s.rows = controller_->numberOfRowsInTableView(*table_);
+    s.cashFlows = controller_->inCashFlowMode();
+    return s;
+}
+
+void CalculatorWindow::deliver(const Key& key, const Control& sender) {
+    const Shown before = shown();
+    pressKey(*controller_, *key.action, sender);
     showMode();
+    announceChanges(before, *key.action);
+}
+
+void CalculatorWindow::pressFromKeyboard(const Key& key) {
+    KeyButton* button = key.button;
+    if (!button->isEnabled()) return;  // a disabled key's keystroke does nothing
+    if (key.action->name == "toggleSimpleComplex") {
+        button->toggle();
+    } else {
+        deliver(key, *button);
+    }
+    // A brief press shows which key the keyboard reached.
+    button->setDown(true);
+    QTimer::singleShot(90, button, [button] { button->setDown(false); });
+}
+
+void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& action) {
+    const Shown after = shown();
+    QStringList parts;
+    if (after.cashFlows != before.cashFlows) {
+        parts << (after.cashFlows ? tr("Cash flows mode") : tr("TVM mode"));
+    }
+    if (action.name == "clearFinancePressed") {
+        parts << tr("TVM registers, year and cash flows cleared");
+    } else {
+        const QString& main = after.displays[kMainDisplay];
+        bool mainSaid = false;
+        for (std::size_t i = 1; i < after.displays.size(); ++i) {
+            if (after.displays[i] == before.displays[i]) continue;
+            parts << tr(kDisplays[i].shortName) + QLatin1Char(' ') + after.displays[i];
+            mainSaid = mainSaid || after.displays[i] == main;
+        }
+        if (!mainSaid && (main != before.displays[kMainDisplay] || asksForAValue(action.name))) {
+            parts.prepend(main == QLatin1String("- E -") ? tr("- E -, error. Escape clears it.") : main);
+        }
+        if (after.rows > before.rows) {
+            parts << tr("%n cash flows added", nullptr, after.rows - before.rows) + QLatin1String(", ") +
+                         tr("%n rows", nullptr, after.rows);
+        } else if (after.rows < before.rows) {
+            parts << tr("Newest cash flow removed") + QLatin1String(", ") + tr("%n rows", nullptr, after.rows);
+        }
+    }
+    announcer_->announce(parts.join(QLatin1String(", ")));
 }
 
 void CalculatorWindow::showMode() {
     const bool cashFlows = controller_->inCashFlowMode();
-    modeLabel_->setText(cashFlows ? QStringLiteral("Cash flows") : QStringLiteral("TVM"));
+    const QString modeName = cashFlows ? tr("Cash flows") : tr("TVM");
+    modeLabel_->setText(modeName);
+    modeLabel_->setAccessibleName(tr("Mode: %1").arg(modeName));
     KeyButton* toggle = keyButton("toggleSimpleComplex");
-    toggle->setChecked(cashFlows);
-    if (modeAction_) modeAction_->setChecked(cashFlows);
+    {
+        const QSignalBlocker blocker(toggle);
+        toggle->setChecked(cashFlows);
+    }
+    keyNamed("toggleSimpleComplex")->shortcut->setChecked(cashFlows);
     // In cash-flow mode the two compute keys give the NPV and IRR of the list.
-    KeyButton* pv = keyButton("calcPV");
-    KeyButton* iy = keyButton("calcIY");
-    pv->setText(cashFlows ? QStringLiteral("NPV") : QStringLiteral("CPT"));
-    iy->setText(cashFlows ? QStringLiteral("IRR") : QStringLiteral("CPT"));
-    pv->setAccessibleName(cashFlows ? QStringLiteral("Compute net present value")
-                                    : QStringLiteral("Compute present value"));
-    iy->setAccessibleName(cashFlows ? QStringLiteral("Compute internal rate of return")
-                                    : QStringLiteral("Compute interest rate"));
+    struct Face {
+        const char* key;
+        QString caption;
+        QString name;
+    };
+    const Face faces[] = {
+        {"calcPV", cashFlows ? tr("NPV") : tr("CPT"),
+         cashFlows ? tr("Compute net present value of the cash flows at I/Y") : tr("Compute present value")},
+        {"calcIY", cashFlows ? tr("IRR") : tr("CPT"),
+         cashFlows ? tr("Compute internal rate of return of the cash flows") : tr("Compute interest rate")},
+    };
+    for (const Face& face : faces) {
+        const Key* key = keyNamed(face.key);
+        key->button->setText(face.caption);
+        key->button->setAccessibleName(face.name);
+        const QString help = tr("%1. Keys: %2").arg(face.name, strokesText(*key->spec));
+        key->button->setToolTip(help);
+        key->button->setAccessibleDescription(help);
+    }
 }
 
-bool CalculatorWindow::pressForKeyEvent(const QKeyEvent& event) {
-    for (const Key& key : std::as_const(keys_)) {
+const CalculatorWindow::Key* CalculatorWindow::keyTypedBy(const QKeyEvent& event) const {
+    // What shortcuts cannot say: characters as typed on any layout, the
+    // keypad with NumLock off and dead keys.
+    for (const Key& key : keys_) {
         for (const KeyStroke& stroke : key.spec->strokes) {
-            if (!stroke.matches(event)) continue;
-            KeyButton* button = key.button;
-            if (button->isEnabled()) {
-                button->click();
-                // A brief press shows which key the keyboard reached.
-                button->setDown(true);
-                QTimer::singleShot(90, button, [button] { button->setDown(false); });
-            }
-            return true;  // a disabled key's keystroke does nothing
+            if (stroke.kind != KeyStroke::Kind::Key && stroke.matches(event)) return &key;
         }
     }
-    return false;
+    return nullptr;
 }
 
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        if (pressForKeyEvent(*static_cast<QKeyEvent*>(event))) return true;
+bool CalculatorWindow::event(QEvent* event) {
+    // Qt would match the keypad's Delete (the decimal key with NumLock off)
+    // to the Delete shortcut; a typed key of our own is claimed first, so it
+    // arrives as a key press.
+    if (event->type() == QEvent::ShortcutOverride && keyTypedBy(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QMainWindow::event(event);
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+    if (const Key* key = keyTypedBy(*event)) {
+        pressFromKeyboard(*key);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool CalculatorWindow::typeText(const QString& text) {
-    // Each character is a key as the key driver spells it: a digit, the
-    // point, an operator, a bracket or "=". A letter is no key here, even
-    // one that starts a key's name.
-    std::vector<KeyPress> presses;
-    for (const QChar c : text) {
-        if (c.isSpace()) continue;
-        const std::vector<KeyPress> keys =
-            c.unicode() < 128 ? parseKeyToken(std::string(1, static_cast<char>(c.unicode()))) : std::vector<KeyPress>{};
-        if (keys.empty()) {
-            beeper_.beep();
-            return false;
-        }
-        presses.insert(presses.end(), keys.begin(), keys.end());
+    // The length is checked before the text is converted or read.
+    const bool commaDecimal = QLocale().decimalPoint() == QLatin1String(",");
+    PastedKeys keys;
+    if (static_cast<std::size_t>(text.size()) > kMaxPastedLength) {
+        keys.refusal = "longer than a paste may be";
+    } else if (controller_->entryState() == STATE_ERROR) {
+        keys.refusal = "the calculator shows an error";
+    } else {
+        keys = keysForPastedText(text.toStdString(), commaDecimal);
     }
-    for (const KeyPress& press : presses) clickKey(press.action->name, press.tag);
+    if (!keys.ok()) {
+        beeper_.beep();
+        announcer_->announce(tr("Paste refused: %1").arg(QString::fromStdString(keys.refusal)));
+        return false;
+    }
+    if (keys.presses.empty()) return true;
+    const Shown before = shown();
+    for (const KeyPress& press : keys.presses) pressKey(*controller_, press);
+    showMode();
+    announceChanges(before, *keys.presses.back().action);
     return true;
 }
 
@@ -344,19 +475,57 @@ bool CalculatorWindow::clickKey(std::string_view action, std::int32_t tag) {
 }
 
 void CalculatorWindow::copyDisplay() {
-    QGuiApplication::clipboard()->setText(displays_.value(QStringLiteral("number_display"))->text());
+    QGuiApplication::clipboard()->setText(displays_[kMainDisplay]->text());
 }
 
-void CalculatorWindow::pasteClipboard() { typeText(QGuiApplication::clipboard()->text()); }
+void CalculatorWindow::pasteClipboard() {
+    // A clipboard text past the bound is refused by its size alone.
+    typeText(QGuiApplication::clipboard()->text());
+}
 
-void CalculatorWindow::showShortcuts() {
+void CalculatorWindow::showGuide() { showHelp(0); }
+
+void CalculatorWindow::showShortcuts() { showHelp(1); }
+
+void CalculatorWindow::showHelp(int page) {
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Keyboard shortcuts"));
+    dialog.setWindowTitle(tr("Cambist help"));
     auto* layout = new QVBoxLayout(&dialog);
+    auto* tabs = new QTabWidget(&dialog);
+
+    auto* guide = new QTextBrowser;
+    guide->setObjectName(QStringLiteral("guide"));
+    guide->setAccessibleName(tr("Guide"));
+    guide->setHtml(tr(
+        "<h3>Arithmetic</h3>"
+        "<p>Type an expression and press = (or Return): 2 + 3 &times; 4 = gives 14. "
+        "Power binds tighter than &times; and &divide;, which bind tighter than + and &minus;.</p>"
+        "<h3>Money in, money out</h3>"
+        "<p>Money you receive is positive, money you pay is negative. "
+        "A loan you receive is a positive PV repaid with negative payments; "
+        "a deposit you pay in is a negative PV that grows to a positive FV. "
+        "Payments fall at the end of each period, and I/Y is the rate per period in percent.</p>"
+        "<h3>Example: what is a series of payments worth today?</h3>"
+        "<p>10 periods of 100 paid at 5 % per period: type 10 and press N, "
+        "5 and press I/Y, 100 &plusmn; and press PMT, 0 and press FV, then press CPT beside PV. "
+        "PV shows 772.173493.</p>"
+        "<h3>Cash flows</h3>"
+        "<p>Press CF mode. Start a new list with CLR TVM, which also sets N to 0 and the year to 0. "
+        "Type the first flow (an outlay is negative: 1000 &plusmn;) and press CF+. "
+        "N is the repeat count of the next CF+: type 4, press N, type 300 and press CF+ "
+        "to add 300 at each of the next four years. Year sets the year of the next flow; "
+        "CF&minus; removes the newest. Then type a rate, press I/Y and press NPV, or press IRR "
+        "for the rate that makes the NPV zero (searched between 0 and 100 %).</p>"
+        "<h3>- E -</h3>"
+        "<p>- E - means the last computation could not be done: a division by zero, "
+        "or a rate that could not be found. Every key but AC beeps until you press AC (Escape).</p>"));
+    tabs->addTab(guide, tr("Guide"));
+
     const auto specs = keySpecs();
     const auto menus = menuShortcuts();
-    auto* table = new QTableWidget(static_cast<int>(specs.size() + menus.size()), 3, &dialog);
-    table->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Does"), QStringLiteral("Keyboard")});
+    auto* table = new QTableWidget(static_cast<int>(specs.size() + menus.size()), 3);
+    table->setAccessibleName(tr("Keyboard shortcuts"));
+    table->setHorizontalHeaderLabels({tr("Key"), tr("Does"), tr("Keyboard")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     int row = 0;
@@ -367,25 +536,28 @@ void CalculatorWindow::showShortcuts() {
         ++row;
     }
     for (const MenuShortcut& shortcut : menus) {
-        table->setItem(row, 0, new QTableWidgetItem(QStringLiteral("Menu")));
-        table->setItem(row, 1, new QTableWidgetItem(QString::fromUtf8(shortcut.command)));
+        table->setItem(row, 0, new QTableWidgetItem(tr("Menu")));
+        table->setItem(row, 1, new QTableWidgetItem(tr(shortcut.command)));
         table->setItem(row, 2, new QTableWidgetItem(shortcut.stroke.label()));
         ++row;
     }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(table);
+    tabs->addTab(table, tr("Keyboard shortcuts"));
+    tabs->setCurrentIndex(page);
+
+    layout->addWidget(tabs);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
-    dialog.resize(560, 640);
+    dialog.resize(560, 520);
     dialog.exec();
 }
 
 void CalculatorWindow::showAbout() {
-    QMessageBox::about(this, QStringLiteral("About Cambist"),
-                       QStringLiteral("<b>Cambist %1</b><p>A calculator with a financial mode: "
-                                      "time value of money, cash flows, NPV and IRR.</p>")
+    QMessageBox::about(this, tr("About Cambist"),
+                       tr("<b>Cambist %1</b><p>A calculator with a financial mode: "
+                          "time value of money, cash flows, NPV and IRR.</p>")
                            .arg(QStringLiteral(CAMBIST_VERSION)));
 }
 

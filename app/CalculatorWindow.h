@@ -1,10 +1,15 @@
 // The calculator's one window: displays, keys, the cash-flow table and the
 // menus, bound to one CalController.
+//
+// Every key reaches the controller through the key catalogue's dispatcher,
+// from a click, a keyboard shortcut, a typed character or a paste. After
+// each, the window says what changed to a screen reader.
 #pragma once
 
 #include <QHash>
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -17,6 +22,7 @@ class QLabel;
 
 namespace cambist {
 
+class Announcer;
 class CalController;
 struct KeyAction;
 
@@ -26,10 +32,11 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    // For tests: the beeps sounded so far.
+    // For tests: the beeps sounded so far, and the last thing announced.
     long beeps() const { return beeper_.beeps; }
-    // Types text as key presses: digits, ".", + - * / ^ ( ) =, white space
-    // ignored. Any other character refuses the whole text with one beep.
+    QString lastAnnouncement() const;
+    // Types text as a paste does: read whole into keys, or refused whole
+    // with one beep. Answers whether it was typed.
     bool typeText(const QString& text);
     // Clicks the key that sends action (with tag, for a digit); false when
     // the window has no such key.
@@ -38,34 +45,49 @@ public:
 public slots:
     void copyDisplay();
     void pasteClipboard();
+    void showGuide();
     void showShortcuts();
     void showAbout();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Key {
-        KeyButton* button;
-        const KeyAction* action;
-        const KeySpec* spec;
+        KeyButton* button = nullptr;
+        const KeyAction* action = nullptr;
+        const KeySpec* spec = nullptr;
+        QAction* shortcut = nullptr;  // the key's keystrokes that Qt matches itself
+    };
+    // What the window shows, to tell what a key changed.
+    struct Shown {
+        std::array<QString, 9> displays;
+        int rows = 0;
+        bool cashFlows = false;
     };
 
     DisplayField* addDisplay(const char* objectName, const QString& spokenName);
-    KeyButton* addKey(const KeySpec& spec);
+    void addKey(const KeySpec& spec);
     QWidget* buildCentralWidget();
     void buildMenus();
-    void send(const Key& key);
+    void showHelp(int page);
+    void deliver(const Key& key, const Control& sender);
+    void pressFromKeyboard(const Key& key);
+    // The key whose typed character, keypad key or dead key this is.
+    const Key* keyTypedBy(const QKeyEvent& event) const;
     void showMode();
+    const Key* keyNamed(const char* objectName) const;
     KeyButton* keyButton(const char* objectName) const;
-    bool pressForKeyEvent(const QKeyEvent& event);
+    Shown shown() const;
+    void announceChanges(const Shown& before, const KeyAction& action);
 
     QtBeeper beeper_;
-    QHash<QString, DisplayField*> displays_;
+    std::array<DisplayField*, 9> displays_{};
     QHash<QString, Key> keys_;
     CashFlowTable* table_ = nullptr;
     QLabel* modeLabel_ = nullptr;
-    QAction* modeAction_ = nullptr;
+    Announcer* announcer_ = nullptr;
     std::unique_ptr<CalController> controller_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QKeySequence>
 
+#include <algorithm>
+
 namespace cambist {
 
 namespace {
@@ -14,6 +16,9 @@ KeyStroke key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { return {KeyStro
 KeyStroke ctrl(int k) { return key(k, Qt::ControlModifier); }
 KeyStroke shift(int k) { return key(k, Qt::ShiftModifier); }
 KeyStroke pad(int k) { return {KeyStroke::Kind::KeypadKey, 0, k, Qt::NoModifier}; }
+KeyStroke dead(int k) { return {KeyStroke::Kind::DeadKey, 0, k, Qt::NoModifier}; }
+// A letter key, alone or with Shift.
+std::vector<KeyStroke> letter(int k) { return {key(k), shift(k)}; }
 
 // The keypad with NumLock off sends navigation keys in place of its digits.
 const int kKeypadNavigation[10] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown,
@@ -30,7 +35,7 @@ std::vector<KeySpec> buildSpecs() {
                          {chr(static_cast<char>('0' + d)), pad(kKeypadNavigation[d])}});
     }
     const std::vector<KeySpec> others = {
-        {"thousandPressed", "thousandPressed", 0, "000", "Three zeros", {key(Qt::Key_K)}},
+        {"thousandPressed", "thousandPressed", 0, "000", "Three zeros", letter(Qt::Key_K)},
         {"dotPressed", "dotPressed", 0, ".", "Decimal point", {chr('.'), chr(','), pad(Qt::Key_Delete)}},
         {"delPressed", "delPressed", 0, "\u232B", "Backspace", {key(Qt::Key_Backspace)}},
         {"negatePressed", "negatePressed", 0, "\u00B1", "Change sign", {key(Qt::Key_F9)}},
@@ -40,7 +45,7 @@ std::vector<KeySpec> buildSpecs() {
         {"minusPressed", "minusPressed", 0, "\u2212", "Minus", {chr('-')}},
         {"multiplyPressed", "multiplyPressed", 0, "\u00D7", "Multiply", {chr('*')}},
         {"dividePressed", "dividePressed", 0, "\u00F7", "Divide", {chr('/')}},
-        {"powerPressed", "powerPressed", 0, "x\u02B8", "Power", {chr('^')}},
+        {"powerPressed", "powerPressed", 0, "x\u02B8", "Power", {chr('^'), dead(Qt::Key_Dead_Circumflex)}},
         {"openBracketPressed", "openBracketPressed", 0, "(", "Open bracket", {chr('(')}},
         {"closeBracketPressed", "closeBracketPressed", 0, ")", "Close bracket", {chr(')')}},
         {"equalPressed", "equalPressed", 0, "=", "Equals",
@@ -54,10 +59,10 @@ std::vector<KeySpec> buildSpecs() {
         {"memorySub", "memorySub", 0, "M\u2212", "Memory subtract",
          {key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier)}},
         {"answerLoad", "answerLoad", 0, "ANS", "Recall last answer", {ctrl(Qt::Key_A)}},
-        {"setN", "setN", 0, "N", "Store in N, number of periods", {key(Qt::Key_N)}},
+        {"setN", "setN", 0, "N", "Store in N, number of periods", letter(Qt::Key_N)},
         {"setIY", "setIY", 0, "I/Y", "Store in I/Y, interest rate per period", {key(Qt::Key_I)}},
         {"buttonPV", "setPV", 0, "PV", "Store in present value", {key(Qt::Key_V)}},
-        {"buttonPMT", "setPMT", 0, "PMT", "Store in payment", {key(Qt::Key_P)}},
+        {"buttonPMT", "setPMT", 0, "PMT", "Store in payment", letter(Qt::Key_P)},
         {"buttonFV", "setFV", 0, "FV", "Store in future value", {key(Qt::Key_F)}},
         {"calcIY", "calcIY", 0, "CPT", "Compute interest rate", {shift(Qt::Key_I)}},
         {"calcPV", "calcPV", 0, "CPT", "Compute present value", {shift(Qt::Key_V)}},
@@ -66,9 +71,9 @@ std::vector<KeySpec> buildSpecs() {
          "Clear financial registers and cash flows", {ctrl(Qt::Key_Delete)}},
         {"toggleSimpleComplex", "toggleSimpleComplex", 0, "CF mode", "Cash-flow mode",
          {ctrl(Qt::Key_T)}},
-        {"buttonCFY", "addCashFlow", 0, "CF+", "Add cash flow", {key(Qt::Key_A)}},
-        {"buttonNCFY", "delCashFlow", 0, "CF\u2212", "Delete last cash flow", {key(Qt::Key_D)}},
-        {"buttonY", "setY", 0, "Year", "Set year of next cash flow", {key(Qt::Key_Y)}},
+        {"buttonCFY", "addCashFlow", 0, "CF+", "Add cash flow", letter(Qt::Key_A)},
+        {"buttonNCFY", "delCashFlow", 0, "CF\u2212", "Delete last cash flow", letter(Qt::Key_D)},
+        {"buttonY", "setY", 0, "Year", "Set year of next cash flow", letter(Qt::Key_Y)},
     };
     specs.insert(specs.end(), others.begin(), others.end());
     return specs;
@@ -87,22 +92,77 @@ bool KeyStroke::matches(const QKeyEvent& event) const {
             return !onKeypad && event.key() == key && chord == modifiers;
         case Kind::KeypadKey:
             return onKeypad && event.key() == key && chord == modifiers;
+        case Kind::DeadKey:
+            return event.key() == key && !(chord & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     }
     return false;
 }
 
+QKeySequence KeyStroke::sequence() const {
+    return kind == Kind::Key ? QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))) : QKeySequence();
+}
+
+namespace {
+
+QString characterName(char c) {
+    switch (c) {
+        case '+': return QStringLiteral("plus");
+        case '-': return QStringLiteral("minus");
+        case '*': return QStringLiteral("asterisk");
+        case '/': return QStringLiteral("slash");
+        case '^': return QStringLiteral("caret");
+        case '(': return QStringLiteral("left bracket");
+        case ')': return QStringLiteral("right bracket");
+        case '=': return QStringLiteral("equals sign");
+        case '.': return QStringLiteral("period");
+        case ',': return QStringLiteral("comma");
+        case '@': return QStringLiteral("at sign");
+        case '%': return QStringLiteral("percent sign");
+        default: return QString(QChar(c));
+    }
+}
+
+// The keypad key that sends key with NumLock off, by what it shows.
+QString keypadName(int key) {
+    for (int d = 0; d < 10; ++d) {
+        if (kKeypadNavigation[d] == key) return QStringLiteral("keypad %1").arg(d);
+    }
+    if (key == Qt::Key_Delete) return QStringLiteral("keypad decimal");
+    if (key == Qt::Key_Enter) return QStringLiteral("keypad Enter");
+    return QStringLiteral("keypad ") + QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+}
+
+}  // namespace
+
 QString KeyStroke::label() const {
     switch (kind) {
         case Kind::Character:
-            return QString(QChar(character));
+            return characterName(character);
         case Kind::Key:
-            return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)))
-                .toString(QKeySequence::NativeText);
+            return sequence().toString(QKeySequence::NativeText);
         case Kind::KeypadKey:
-            return QStringLiteral("Keypad ") +
-                   QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+            return keypadName(key);
+        case Kind::DeadKey:
+            return QStringLiteral("dead circumflex");
     }
     return {};
+}
+
+QString strokesText(const KeySpec& spec) {
+    QStringList labels;
+    for (const KeyStroke& stroke : spec.strokes) {
+        // Shift+N beside N says nothing new to a reader.
+        if (stroke.kind == KeyStroke::Kind::Key && stroke.modifiers == Qt::ShiftModifier &&
+            std::any_of(spec.strokes.begin(), spec.strokes.end(), [&stroke](const KeyStroke& other) {
+                return other.kind == KeyStroke::Kind::Key && other.key == stroke.key && other.modifiers == Qt::NoModifier;
+            })) {
+            continue;
+        }
+        labels << stroke.label();
+    }
+    if (labels.size() <= 1) return labels.join(QString());
+    const QString last = labels.takeLast();
+    return labels.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 bool KeyStroke::operator==(const KeyStroke& other) const {
@@ -119,7 +179,7 @@ std::span<const MenuShortcut> menuShortcuts() {
     static const std::vector<MenuShortcut> shortcuts = {
         {"Copy", ctrl(Qt::Key_C)},
         {"Paste", ctrl(Qt::Key_V)},
-        {"Keyboard shortcuts", key(Qt::Key_F1)},
+        {"Guide", key(Qt::Key_F1)},
         {"Quit", ctrl(Qt::Key_Q)},
     };
     return shortcuts;

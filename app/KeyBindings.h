@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QString>
 
 #include <cstdint>
@@ -13,18 +14,22 @@
 
 namespace cambist {
 
-// One keystroke. A character stroke matches the text a key types (so "*" or
-// "%" work on every keyboard layout); a key stroke matches a key with exact
-// modifiers, and a keypad stroke only that key on the numeric keypad.
+// One keystroke. A key stroke is a key with exact modifiers, which the
+// window turns into a shortcut. The rest are what a shortcut cannot say: a
+// character stroke matches the text a key types (so "*" or "%" work on every
+// keyboard layout, from the main keys or the keypad), a keypad stroke that
+// key on the numeric keypad only (its digits with NumLock off), and a dead
+// key stroke the dead key itself, which types nothing on its own.
 struct KeyStroke {
-    enum class Kind : std::uint8_t { Character, Key, KeypadKey };
+    enum class Kind : std::uint8_t { Character, Key, KeypadKey, DeadKey };
     Kind kind;
     char character;
     int key;
     Qt::KeyboardModifiers modifiers;
 
     bool matches(const QKeyEvent& event) const;
-    QString label() const;  // as the user reads it: "Ctrl+M", "Keypad End", "*"
+    QKeySequence sequence() const;  // for a key stroke
+    QString label() const;          // in words: "Ctrl+M", "keypad 7", "asterisk"
     bool operator==(const KeyStroke& other) const;
 };
 
@@ -46,5 +51,8 @@ struct MenuShortcut {
     KeyStroke stroke;
 };
 std::span<const MenuShortcut> menuShortcuts();
+
+// A key's keystrokes in words, for its tooltip and the help table.
+QString strokesText(const KeySpec& spec);
 
 }  // namespace cambist

@@ -4,16 +4,31 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 #include "CalController.h"
 
 namespace cambist {
+
+namespace {
+
+// The smallest font a long text shrinks to, as a part of the field's own.
+constexpr qreal kShrinkFloor = 0.6;
+// QLineEdit's own margin between its contents rectangle and its text.
+constexpr int kTextMargin = 2;
+
+}  // namespace
 
 DisplayField::DisplayField(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFocusPolicy(Qt::NoFocus);
     setFrame(true);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 bool DisplayField::event(QEvent* event) {
@@ -24,12 +39,84 @@ bool DisplayField::event(QEvent* event) {
     return QLineEdit::event(event);
 }
 
+void DisplayField::keyPressEvent(QKeyEvent* event) { event->ignore(); }
+
+void DisplayField::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
+
+QVariant DisplayField::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 void DisplayField::setStringValue(const std::string& text) {
     // Every refresh sets every display; only a changed text is repainted.
     const QString newText = QString::fromStdString(text);
     if (newText == this->text()) return;
     setText(newText);
     setCursorPosition(0);
+    updateFit();
+}
+
+void DisplayField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    updateFit();
+}
+
+QRect DisplayField::textArea() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .adjusted(kTextMargin, 0, -kTextMargin, 0);
+}
+
+DisplayField::Fit DisplayField::fit() const {
+    const QString full = text();
+    const int room = textArea().width();
+    QFont shrunk = font();
+    const qreal width = QFontMetricsF(shrunk).horizontalAdvance(full);
+    if (width <= room || room <= 0) return {shrunk, full, {}};
+    const qreal base = shrunk.pointSizeF();
+    shrunk.setPointSizeF(std::max(base * kShrinkFloor, base * room / width * 0.98));
+    const QFontMetricsF metrics(shrunk);
+    if (metrics.horizontalAdvance(full) <= room) return {shrunk, full, {}};
+    // Still too wide: keep both ends and say how many whole digits there are.
+    const qsizetype point = full.indexOf(QLatin1Char('.'));
+    const qsizetype whole = (point < 0 ? full.size() : point) - (full.startsWith(QLatin1Char('-')) ? 1 : 0);
+    const QString badge = tr("%n digits", nullptr, static_cast<int>(whole));
+    const qreal badgeWidth = metrics.horizontalAdvance(badge + QLatin1String("  "));
+    return {shrunk, metrics.elidedText(full, Qt::ElideMiddle, room - badgeWidth), badge};
+}
+
+void DisplayField::updateFit() {
+    const Fit shown = fit();
+    elided_ = !shown.badge.isEmpty();
+    // The whole text is a hover away whenever it is drawn shortened.
+    setToolTip(elided_ ? text() : QString());
+}
+
+QString DisplayField::shownText() const {
+    const Fit shown = fit();
+    return shown.badge.isEmpty() ? shown.text : shown.badge + QLatin1Char(' ') + shown.text;
+}
+
+void DisplayField::paintEvent(QPaintEvent* event) {
+    const Fit shown = fit();
+    if (shown.text == text() && shown.font == font()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    if (hasFrame()) style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    const QRect area = textArea();
+    painter.setFont(shown.font);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown.text);
+    if (!shown.badge.isEmpty()) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown.badge);
+    }
 }
 
 KeyButton::KeyButton(const QString& caption, std::int32_t tagValue, QWidget* parent)
@@ -80,7 +167,10 @@ QVariant CashFlowModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     const NamedTableColumn& column = columns_[static_cast<std::size_t>(index.column())];
-    return QString::fromStdString(controller_->objectValueForTableColumn(table_, column, index.row()));
+    const QString text = QString::fromStdString(controller_->objectValueForTableColumn(table_, column, index.row()));
+    if (role == Qt::DisplayRole) return text;
+    // Read aloud with its column: a row reads "Year 1, amount 300".
+    return index.column() == 0 ? tr("Year %1,").arg(text) : tr("amount %1").arg(text);
 }
 
 QVariant CashFlowModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -103,8 +193,15 @@ CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, so a screen reader can read the rows; a click leaves
+    // the focus on the main display.
+    setFocusPolicy(Qt::TabFocus);
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int header = QFontMetrics(QApplication::font("QHeaderView")).height() * 3 / 2;
+    setMinimumHeight(header + kMinimumRows * verticalHeader()->defaultSectionSize() + 2 * frameWidth() + 2);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Every row is selected whole; a header drawn bold for it would say nothing.
     horizontalHeader()->setHighlightSections(false);
@@ -112,7 +209,31 @@ CashFlowTable::CashFlowTable(QWidget* parent) : QTableView(parent), model_(*this
 }
 
 void CashFlowTable::scrollRowToVisible(std::int32_t row) {
-    if (row >= 0) scrollTo(model_.index(row, 0));
+    if (row < 0) return;
+    // Rows just appended have their place in the header but not yet in the
+    // scroll bar's range, which the view lays out later; without this the
+    // scroll stops short of the newest rows.
+    updateGeometries();
+    scrollTo(model_.index(row, 0), QAbstractItemView::EnsureVisible);
+}
+
+void CashFlowTable::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & Qt::KeypadModifier) {
+        event->ignore();  // the keypad's digits with NumLock off
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            QTableView::keyPressEvent(event);
+            return;
+        default:
+            event->ignore();
+    }
 }
 
 void CashFlowTable::selectRow(std::int32_t row, bool /*byExtendingSelection*/) {

@@ -16,17 +16,41 @@ namespace cambist {
 class CalController;
 
 // A read-only display line: the controller sets its text, nothing is typed
-// into it.
+// into it. A text wider than the field is first drawn in a smaller font, down
+// to a floor, and beyond that with its middle elided and its count of whole
+// digits shown, so no digit is hidden without a sign. The full text stays the
+// field's text: its tooltip, its accessible value and what copy takes.
 class DisplayField final : public QLineEdit, public TextField {
     Q_OBJECT
 public:
     explicit DisplayField(QWidget* parent = nullptr);
     void setStringValue(const std::string& text) override;
+    // Whether the text is drawn shortened, and how.
+    bool isElided() const { return elided_; }
+    QString shownText() const;
 
 protected:
     // Keystrokes are the calculator's: a focused display claims none of them
-    // as its own (so Ctrl+C copies the whole display, not a selection).
+    // as its own (so Ctrl+C copies the whole display, not a selection), and
+    // takes no input-method or dead-key text.
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Fit {
+        QFont font;
+        QString text;   // what is drawn
+        QString badge;  // "31 digits" when elided
+    };
+    Fit fit() const;
+    void updateFit();
+    QRect textArea() const;
+
+    bool elided_ = false;
 };
 
 // A key of the window. Its tag is the digit value of a digit key.
@@ -71,6 +95,13 @@ public:
     void reloadData() override { model_.reload(); }
     void scrollRowToVisible(std::int32_t row) override;
     void selectRow(std::int32_t row, bool byExtendingSelection) override;
+    // Room for the header and this many rows.
+    static constexpr int kMinimumRows = 4;
+
+protected:
+    // A focused table moves through its rows; every other key is the
+    // calculator's.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CashFlowModel model_;

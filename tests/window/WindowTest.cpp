@@ -63,6 +63,9 @@ void typeStroke(QWidget* target, const KeyStroke& stroke) {
         case KeyStroke::Kind::KeypadKey:
             QTest::keyClick(target, static_cast<Qt::Key>(stroke.key), stroke.modifiers | Qt::KeypadModifier);
             break;
+        case KeyStroke::Kind::DeadKey:
+            QTest::keyClick(target, static_cast<Qt::Key>(stroke.key));
+            break;
     }
 }
 
