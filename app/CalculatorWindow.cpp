@@ -158,7 +158,7 @@ QWidget* CalculatorWindow::buildCentralWidget() {
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
-    announcer_ = new Announcer(central);
+    announcer_ = std::make_unique<Announcer>(central);
 
     // The main display, with the mode shown at its left.
     auto* mainDisplay = addDisplay("number_display", QString::fromUtf8(kDisplays[kMainDisplay].spokenName));
@@ -357,13 +357,16 @@ void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& act
         parts << tr("TVM registers, year and cash flows cleared");
     } else {
         const QString& main = after.displays[kMainDisplay];
+        const bool mainChanged = main != before.displays[kMainDisplay] || asksForAValue(action.name);
         bool mainSaid = false;
+        // The answer register follows every =; the display already says it.
+        constexpr std::size_t kAnswer = 2;
         for (std::size_t i = 1; i < after.displays.size(); ++i) {
-            if (after.displays[i] == before.displays[i]) continue;
+            if (i == kAnswer || after.displays[i] == before.displays[i]) continue;
             parts << tr(kDisplays[i].shortName) + QLatin1Char(' ') + after.displays[i];
             mainSaid = mainSaid || after.displays[i] == main;
         }
-        if (!mainSaid && (main != before.displays[kMainDisplay] || asksForAValue(action.name))) {
+        if (mainChanged && !mainSaid) {
             parts.prepend(main == QLatin1String("- E -") ? tr("- E -, error. Escape clears it.") : main);
         }
         if (after.rows > before.rows) {

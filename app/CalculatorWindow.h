@@ -87,7 +87,7 @@ private:
     QHash<QString, Key> keys_;
     CashFlowTable* table_ = nullptr;
     QLabel* modeLabel_ = nullptr;
-    Announcer* announcer_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<CalController> controller_;
 };
 

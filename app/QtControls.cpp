@@ -57,6 +57,11 @@ void DisplayField::setStringValue(const std::string& text) {
     updateFit();
 }
 
+void DisplayField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    deselect();
+}
+
 void DisplayField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     updateFit();

@@ -42,6 +42,11 @@ inline constexpr std::int32_t MAX_DIGITS = 12;
 // within 100 ms; an append that would pass it is refused with a beep.
 inline constexpr std::int32_t MAX_CASH_FLOW_ROWS = 60000;
 
+// The most operators and opening brackets pending at once, far above any
+// expression a person types. A key that would push one more is refused with
+// a beep, as an append past the cash-flow bound is.
+inline constexpr std::size_t MAX_PENDING_OPERATORS = 1000;
+
 // Precedence of an operator symbol: "(" 0, "+" "-" 1, "*" "/" 2, "^" 3.
 std::int32_t priorityLevel(const std::string& op);
 
@@ -122,6 +127,8 @@ public:
 private:
     void processDigit(std::int32_t d);
     void binaryOperatorPressed(const std::string& op);
+    // Whether op, pressed now, would push past MAX_PENDING_OPERATORS.
+    bool wouldPassPendingBound(const std::string& op) const;
     void eval(const std::string& op);
     double evalAll();
     double binaryOp(const std::string& op, double op1, double op2);

@@ -64,7 +64,23 @@ double CalController::reduceTopOperator() {
     return binaryOp(op, left, right);
 }
 
+bool CalController::wouldPassPendingBound(const std::string& op) const {
+    if (operator_stack.size() < MAX_PENDING_OPERATORS) return false;
+    if (op == kOpenBracket) return true;
+    const bool replaces = state == STATE_RESULT && operator_stack.back() != kOpenBracket;
+    // Below a bracket, precedence rises towards the top, so the operator
+    // reduces at least one pending operator exactly when the top one binds
+    // at least as tightly.
+    const bool reduces = operator_stack.back() != kOpenBracket &&
+                         priorityLevel(operator_stack.back()) >= priorityLevel(op);
+    return !replaces && !reduces;
+}
+
 void CalController::binaryOperatorPressed(const std::string& op) {
+    if (wouldPassPendingBound(op)) {
+        beep();
+        return;
+    }
     if (state == STATE_RESULT && !operator_stack.empty() && operator_stack.back() != kOpenBracket) {
         // Two operators in a row: the newer one replaces the older, and the
         // value on the display is not used.
@@ -129,6 +145,10 @@ void CalController::powerPressed(const Control& /*sender*/) {
 
 void CalController::openBracketPressed(const Control& /*sender*/) {
     if (!passesErrorGate()) return;
+    if (wouldPassPendingBound(kOpenBracket)) {
+        beep();
+        return;
+    }
     operator_stack.push_back(kOpenBracket);
     nbInteger = 0;
     number = +0.0;  // the entry on the display is discarded
@@ -165,8 +185,9 @@ void CalController::equalPressed(const Control& /*sender*/) {
 void CalController::allClearPressed(const Control& /*sender*/) {
     enterResultState();
     number = +0.0;
-    operator_stack.clear();
-    operand_stack.clear();
+    // A long expression gives its memory back, not only its elements.
+    std::vector<std::string>().swap(operator_stack);
+    std::vector<Double>().swap(operand_stack);
     sync();
 }
 

@@ -131,5 +131,31 @@ TEST(Expression, OperatorReplacementStillAppliesBelowABracket) {
     EXPECT_EQ(mainAfter("2 + 9 sqrt * 3 ="), "6");
 }
 
+// The pending expression is bounded: the key that would push past the bound
+// beeps and changes nothing; keys that do not grow the stacks still work.
+TEST(Expression, PendingOperatorsAreBounded) {
+    RecordedCalculator calculator;
+    std::string opens;
+    for (std::size_t i = 0; i < MAX_PENDING_OPERATORS - 1; ++i) opens += "( ";
+    type(calculator, opens + "2 +");
+    ASSERT_EQ(calculator.controller().pendingOperators().size(), MAX_PENDING_OPERATORS);
+    const std::string before = calculator.report();
+    type(calculator, "(");
+    EXPECT_EQ(calculator.beeps(), 1);
+    type(calculator, "3 *");
+    EXPECT_EQ(calculator.beeps(), 2) << "a tighter operator would push";
+    EXPECT_EQ(calculator.controller().pendingOperators().size(), MAX_PENDING_OPERATORS);
+    type(calculator, "-");
+    EXPECT_EQ(calculator.beeps(), 2) << "an operator that reduces first is taken";
+    EXPECT_EQ(calculator.text(Display::Main), "5");
+    type(calculator, "*");
+    EXPECT_EQ(calculator.beeps(), 2) << "replacing an operator is taken";
+    type(calculator, "4 =");
+    EXPECT_EQ(calculator.text(Display::Main), "20");
+    EXPECT_TRUE(calculator.controller().pendingOperators().empty());
+    type(calculator, opens + "( 1 allClear");
+    EXPECT_EQ(calculator.controller().pendingOperators().capacity(), 0U) << "all-clear gives the memory back";
+}
+
 }  // namespace
 }  // namespace cambist

@@ -70,6 +70,9 @@ std::optional<std::string> brokenInvariant(RecordedCalculator& calculator) {
     if (state == STATE_RESULT && (integers != 0 || decimals != 0)) return "digits counted on a result";
     if (controller.modeFlag() > 1) return "mode flag " + std::to_string(controller.modeFlag());
     if (auto broken = brokenStackInvariant(controller)) return broken;
+    if (controller.pendingOperators().size() > MAX_PENDING_OPERATORS) {
+        return std::to_string(controller.pendingOperators().size()) + " operators pending";
+    }
     if (controller.cashFlows().size() > static_cast<std::size_t>(MAX_CASH_FLOW_ROWS)) {
         return "cash-flow list of " + std::to_string(controller.cashFlows().size()) + " rows";
     }
