@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "Announcer.h"
 #include "CalController.h"
 #include "KeyCatalogue.h"
@@ -83,6 +85,10 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     table_->setDataSource(controller_.get());
     controller_->awakeFromNib();
     showMode();
+    // Small enough for a 1920 x 1080 screen at 200 % (960 x 540, less the
+    // title bar), with every key and four table rows in view.
+    const QSize least = minimumSizeHint();
+    resize(std::max(least.width(), 600), std::max(least.height(), 480));
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
