@@ -3,12 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 
 #include <string>
 
 #include "CalculatorWindow.h"
 #include "KeyCatalogue.h"
+#include "PastedText.h"
 
 namespace {
 
@@ -56,6 +58,32 @@ void BM_WindowIrrFullList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowIrrFullList)->Unit(benchmark::kMillisecond);
+
+// Paste of the longest text the window accepts (an expression of 1,000
+// characters), and of texts it refuses: one just past the bound and 100 MB.
+void BM_WindowPaste(benchmark::State& state, QString text) {
+    cambist::CalculatorWindow window;
+    window.show();
+    QApplication::clipboard()->setText(text);
+    text.clear();
+    for (auto _ : state) {
+        window.pasteClipboard();
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.clickKey("allClearPressed");
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    QApplication::clipboard()->clear();
+}
+QString longestExpression() {
+    QString text = QStringLiteral("1");
+    while (text.size() + 2 <= static_cast<qsizetype>(cambist::kMaxPastedLength)) text += QStringLiteral("+1");
+    return text;
+}
+BENCHMARK_CAPTURE(BM_WindowPaste, longest_accepted, longestExpression())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowPaste, just_past_the_bound, QString(1001, QLatin1Char('7')))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowPaste, refused_100_MB, QString(100'000'000, QLatin1Char('7')))->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
