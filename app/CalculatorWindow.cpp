@@ -375,11 +375,15 @@ void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& act
         if (mainChanged && !mainSaid) {
             parts.prepend(main == QLatin1String("- E -") ? tr("- E -, error. Escape clears it.") : main);
         }
-        if (after.rows > before.rows) {
-            parts << tr("%n cash flows added", nullptr, after.rows - before.rows) + QLatin1String(", ") +
-                         tr("%n rows", nullptr, after.rows);
-        } else if (after.rows < before.rows) {
-            parts << tr("Newest cash flow removed") + QLatin1String(", ") + tr("%n rows", nullptr, after.rows);
+        const auto rowsInAll = [&after] {
+            return after.rows == 1 ? tr("1 row") : tr("%1 rows").arg(after.rows);
+        };
+        const int added = after.rows - before.rows;
+        if (added > 0) {
+            parts << (added == 1 ? tr("1 cash flow added") : tr("%1 cash flows added").arg(added)) +
+                         QLatin1String(", ") + rowsInAll();
+        } else if (added < 0) {
+            parts << tr("Newest cash flow removed") + QLatin1String(", ") + rowsInAll();
         }
     }
     announcer_->announce(parts.join(QLatin1String(", ")));

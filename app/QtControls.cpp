@@ -57,11 +57,6 @@ void DisplayField::setStringValue(const std::string& text) {
     updateFit();
 }
 
-void DisplayField::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    deselect();
-}
-
 void DisplayField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     updateFit();
@@ -87,7 +82,7 @@ DisplayField::Fit DisplayField::fit() const {
     // Still too wide: keep both ends and say how many whole digits there are.
     const qsizetype point = full.indexOf(QLatin1Char('.'));
     const qsizetype whole = (point < 0 ? full.size() : point) - (full.startsWith(QLatin1Char('-')) ? 1 : 0);
-    const QString badge = tr("%n digits", nullptr, static_cast<int>(whole));
+    const QString badge = tr("%1 digits").arg(whole);
     const qreal badgeWidth = metrics.horizontalAdvance(badge + QLatin1String("  "));
     return {shrunk, metrics.elidedText(full, Qt::ElideMiddle, room - badgeWidth), badge};
 }

@@ -39,8 +39,6 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Reached by Tab, the display is read, not selected.
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
     struct Fit {

@@ -449,6 +449,7 @@ private slots:
         QTest::newRow("clear TVM") << "5 setPV clearFinance" << "TVM registers, year and cash flows cleared";
         QTest::newRow("cash flows") << "toggleSimpleComplex 3 setN 300 addCashFlow"
                                     << "N 1, Year 3, 3 cash flows added, 3 rows";
+        QTest::newRow("one cash flow") << "toggleSimpleComplex 300 addCashFlow" << "N 1, Year 1, 1 cash flow added, 1 row";
         QTest::newRow("failed IRR") << "toggleSimpleComplex 100 addCashFlow calcIY" << "- E -, error. Escape clears it.";
     }
 
