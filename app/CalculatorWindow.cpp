@@ -343,11 +343,7 @@ void CalculatorWindow::deliver(const Key& key, const Control& sender) {
 void CalculatorWindow::pressFromKeyboard(const Key& key) {
     KeyButton* button = key.button;
     if (!button->isEnabled()) return;  // a disabled key's keystroke does nothing
-    if (key.action->name == "toggleSimpleComplex") {
-        button->toggle();
-    } else {
-        deliver(key, *button);
-    }
+    deliver(key, *button);
     // A brief press shows which key the keyboard reached.
     button->setDown(true);
     QTimer::singleShot(90, button, [button] { button->setDown(false); });

@@ -36,7 +36,9 @@ bool DisplayField::event(QEvent* event) {
         event->ignore();
         return true;
     }
-    return QLineEdit::event(event);
+    const bool handled = QLineEdit::event(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) updateFit();
+    return handled;
 }
 
 void DisplayField::keyPressEvent(QKeyEvent* event) { event->ignore(); }
@@ -88,19 +90,17 @@ DisplayField::Fit DisplayField::fit() const {
 }
 
 void DisplayField::updateFit() {
-    const Fit shown = fit();
-    elided_ = !shown.badge.isEmpty();
+    fit_ = fit();
     // The whole text is a hover away whenever it is drawn shortened.
-    setToolTip(elided_ ? text() : QString());
+    setToolTip(isElided() ? text() : QString());
 }
 
 QString DisplayField::shownText() const {
-    const Fit shown = fit();
-    return shown.badge.isEmpty() ? shown.text : shown.badge + QLatin1Char(' ') + shown.text;
+    return isElided() ? fit_.badge + QLatin1Char(' ') + fit_.text : fit_.text;
 }
 
 void DisplayField::paintEvent(QPaintEvent* event) {
-    const Fit shown = fit();
+    const Fit& shown = fit_;
     if (shown.text == text() && shown.font == font()) {
         QLineEdit::paintEvent(event);
         return;

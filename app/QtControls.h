@@ -26,7 +26,7 @@ public:
     explicit DisplayField(QWidget* parent = nullptr);
     void setStringValue(const std::string& text) override;
     // Whether the text is drawn shortened, and how.
-    bool isElided() const { return elided_; }
+    bool isElided() const { return !fit_.badge.isEmpty(); }
     QString shownText() const;
 
 protected:
@@ -47,10 +47,11 @@ private:
         QString badge;  // "31 digits" when elided
     };
     Fit fit() const;
+    // Recomputes fit_ for a new text, size or font.
     void updateFit();
     QRect textArea() const;
 
-    bool elided_ = false;
+    Fit fit_;
 };
 
 // A key of the window. Its tag is the digit value of a digit key.
