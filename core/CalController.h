@@ -123,6 +123,17 @@ public:
     const std::vector<std::string>& pendingOperators() const { return operator_stack; }
     const std::vector<Double>& pendingOperands() const { return operand_stack; }
     std::span<const CashFlowEntry> cashFlows() const { return irr_stack; }
+    // The rest of the record, for the expression line and the tape.
+    double memoryValue() const { return memory; }
+    double answerValue() const { return answer; }
+    struct Registers {
+        double n, iy, pv, pmt, fv;
+        bool operator==(const Registers&) const = default;
+    };
+    Registers registers() const { return {fin_n, fin_iy, fin_pv, fin_pmt, fin_fv}; }
+    std::int32_t yearOfNextRow() const { return fin_year; }
+    // What the main display shows now.
+    std::string mainDisplayText() const;
 
 private:
     void processDigit(std::int32_t d);
@@ -149,7 +160,6 @@ private:
     void pushOperand(double value) { operand_stack.push_back(Double::fromValue(value)); }
     double popOperand();
     void enterResultState();
-    std::string mainDisplayText() const;
 
     TextField* number_display;
     TextField* memory_display;

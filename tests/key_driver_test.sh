@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# cambist-keys from the outside: its arguments, standard input, --trace and
-# the complaint about an unknown key.
+# cambist-keys from the outside: its arguments, standard input, --trace,
+# --tape and the complaint about an unknown key.
 set -u
 keys=$1
 failures=0
@@ -46,6 +46,13 @@ expect "trace headers" "> 1 > 2 > . > 5 > allClear" "$(grep '^>' <<<"$trace" | t
 expect "trace displays" "main: 1 main: 12 main: 12. main: 12.5 main: 0" \
     "$(grep '^main:' <<<"$trace" | tr '\n' ' ' | sed 's/ $//')"
 expect "names without Pressed" "$("$keys" 3 sqrtPressed negatePressed)" "$("$keys" 3 sqrt negate)"
+
+expect "--tape leaves the report as it was" "$("$keys" 2 + 3 '*' 4 =)" \
+    "$("$keys" --tape 2 + 3 '*' 4 = | grep -v -E '^(expression|tape [0-9]+):')"
+expect "--tape adds the expression line and the tape" "expression: 2 + 3 × 4 = tape 1: 2 + 3 × 4 = 14 tape 2: M+ 14 → M = 14" \
+    "$("$keys" --tape 2 + 3 '*' 4 = memoryAdd | tail -3 | tr '\n' ' ' | sed 's/ $//')"
+expect "--trace --tape: the line after each key" "expression:  expression: 2 + expression: 2 + 3" \
+    "$("$keys" --trace --tape 2 + 3 | grep '^expression:' | tr '\n' ' ' | sed 's/ $//')"
 
 out=$("$keys" 1 + bogus 2 2>/tmp/cambist-keys-err.$$); status=$?
 expect "unknown key exits 2" "2" "$status"

@@ -19,7 +19,7 @@ CalOutlets RecordedCalculator::outlets() {
                       button(ModeKey::NCFY), button(ModeKey::Y)};
 }
 
-bool RecordedCalculator::press(const KeyPress& key) { return pressKey(controller_, key); }
+bool RecordedCalculator::press(const KeyPress& key) { return history_.press(controller_, key); }
 
 bool RecordedCalculator::pressKeys(std::string_view keys) {
     const ParsedKeys parsed = parseKeys(keys);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CalController.h"
+#include "History.h"
 #include "KeyCatalogue.h"
 
 namespace cambist {
@@ -55,8 +56,8 @@ public:
     RecordedCalculator(const RecordedCalculator&) = delete;
     RecordedCalculator& operator=(const RecordedCalculator&) = delete;
 
-    // Delivers the press through the dispatcher, as every window does.
-    // Answers whether the action was sent.
+    // Delivers the press through the dispatcher, as every window does, and
+    // records it in the history. Answers whether the action was sent.
     bool press(const KeyPress& key);
     // Presses the keys of white-space separated tokens; presses nothing and
     // answers false when one of them is not a key.
@@ -71,6 +72,7 @@ public:
     const RecordingTable& table() const { return table_; }
     CalController& controller() { return controller_; }
     const CalController& controller() const { return controller_; }
+    const History& history() const { return history_; }
 
     // What the window shows, in the key driver's format.
     std::string report() const;
@@ -83,6 +85,7 @@ private:
     std::array<RecordingButton, kModeKeyCount> buttons_;
     RecordingBeeper beeper_;
     CalController controller_;
+    History history_;
 };
 
 }  // namespace cambist

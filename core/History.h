@@ -1,0 +1,69 @@
+// What the user sees pending and what was done: the expression line and the
+// tape. Both only read the controller; keys still reach it through the one
+// dispatcher, which History::press calls.
+//
+// The expression line is the pending expression in the keys' own symbols
+// ("2 + 3 ×", "2 × ( 3 +"), built from the two stacks and the entry; after
+// "=" it is the whole expression that was evaluated ("2 + 3 × 4 ="). The
+// tape has one line per completed action ("2 + 3 × 4 = 14", "PV = 100",
+// "M+ 5 → M = 10", "5 ÷ 0 → Error"), kept in memory only, the oldest lines
+// dropped past kMaxTapeLines.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "KeyCatalogue.h"
+
+namespace cambist {
+
+class History {
+public:
+    static constexpr std::size_t kMaxTapeLines = 1000;
+
+    // Presses the key through pressKey and records what it did. Answers
+    // whether the action was sent.
+    bool press(CalController& controller, const KeyAction& action, const Control& sender);
+    bool press(CalController& controller, const KeyPress& key);
+
+    const std::string& expression() const { return expression_; }
+    const std::deque<std::string>& tape() const { return tape_; }
+    // Lines appended by the last press (0, 1 or 2).
+    std::size_t newLines() const { return newLines_; }
+    void clearTape();
+
+    // What the controller shows of itself, before and after a key.
+    struct Snapshot {
+        std::int32_t state;
+        double number;
+        std::int32_t integerDigits;
+        std::int32_t decimalDigits;
+        std::vector<std::string> operators;
+        std::vector<double> operands;
+        std::string main;
+        double memory;
+        CalController::Registers registers;
+        std::int32_t year;
+        std::size_t rows;
+        bool cashFlows;
+    };
+    static Snapshot snapshot(const CalController& controller);
+
+private:
+    void record(const KeyAction& action, const Snapshot& before, const Snapshot& after,
+                const CalController& controller);
+    void append(std::string line);
+
+    std::string expression_;
+    std::deque<std::string> tape_;
+    std::size_t newLines_ = 0;
+};
+
+// The pending expression of a snapshot, in the keys' symbols; with the entry
+// at its end when withEntry is set.
+std::string pendingExpression(const History::Snapshot& snapshot, bool withEntry);
+
+}  // namespace cambist
