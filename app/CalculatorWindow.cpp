@@ -5,15 +5,18 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -190,8 +193,18 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     mainFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     mainFrame->setBackgroundRole(QPalette::Base);
     mainFrame->setAutoFillBackground(true);
-    auto* framed = new QHBoxLayout(mainFrame);
+    auto* framed = new QVBoxLayout(mainFrame);
     framed->setContentsMargins(4, 2, 4, 2);
+    framed->setSpacing(0);
+    // What is pending above the value: "2 + 3 ×" while the display shows 3.
+    expressionLabel_ = new QLabel;
+    expressionLabel_->setObjectName(QStringLiteral("expressionLine"));
+    expressionLabel_->setAccessibleName(tr("Expression"));
+    expressionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    expressionLabel_->setForegroundRole(QPalette::PlaceholderText);
+    expressionLabel_->setMinimumHeight(expressionLabel_->fontMetrics().height());
+    expressionLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    framed->addWidget(expressionLabel_);
     framed->addWidget(mainDisplay);
     top->addWidget(mainFrame, 1);
     outer->addLayout(top);
@@ -306,6 +319,15 @@ void CalculatorWindow::buildMenus() {
     copy->setShortcut(shortcutOf("Copy"));
     QAction* paste = edit->addAction(tr("&Paste"), this, &CalculatorWindow::pasteClipboard);
     paste->setShortcut(shortcutOf("Paste"));
+    edit->addSeparator();
+    edit->addAction(tr("Copy &tape"), this, &CalculatorWindow::copyTape);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    tapeAction_ = view->addAction(tr("&Tape"));
+    tapeAction_->setCheckable(true);
+    tapeAction_->setShortcut(shortcutOf("Tape"));
+    connect(tapeAction_, &QAction::toggled, this, &CalculatorWindow::showTape);
+    view->addAction(tr("C&lear tape"), this, &CalculatorWindow::clearTape);
 
     // The mode menu holds the keys' own shortcut actions: one action, one
     // keystroke, shown beside its words.
@@ -335,9 +357,16 @@ CalculatorWindow::Shown CalculatorWindow::shown() const {
 
 void CalculatorWindow::deliver(const Key& key, const Control& sender) {
     const Shown before = shown();
-    pressKey(*controller_, *key.action, sender);
+    const std::size_t tapeBefore = history_.appended();
+    history_.press(*controller_, *key.action, sender);
+    showChanges(before, tapeBefore, *key.action);
+}
+
+void CalculatorWindow::showChanges(const Shown& before, std::size_t tapeBefore, const KeyAction& lastAction) {
     showMode();
-    announceChanges(before, *key.action);
+    expressionLabel_->setText(QString::fromStdString(history_.expression()));
+    followTape();
+    announceChanges(before, lastAction, tapeBefore);
 }
 
 void CalculatorWindow::pressFromKeyboard(const Key& key) {
@@ -349,7 +378,17 @@ void CalculatorWindow::pressFromKeyboard(const Key& key) {
     QTimer::singleShot(90, button, [button] { button->setDown(false); });
 }
 
-void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& action) {
+void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& action, std::size_t tapeBefore) {
+    // With the tape open, its new lines say what happened, result included.
+    const std::size_t added = std::min(history_.appended() - tapeBefore, history_.tape().size());
+    if (tapeVisible() && added > 0) {
+        QStringList lines;
+        for (auto it = history_.tape().end() - static_cast<std::ptrdiff_t>(added); it != history_.tape().end(); ++it) {
+            lines << QString::fromStdString(*it);
+        }
+        announcer_->announce(lines.join(QLatin1String(". ")));
+        return;
+    }
     const Shown after = shown();
     QStringList parts;
     if (after.cashFlows != before.cashFlows) {
@@ -374,11 +413,11 @@ void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& act
         const auto rowsInAll = [&after] {
             return after.rows == 1 ? tr("1 row") : tr("%1 rows").arg(after.rows);
         };
-        const int added = after.rows - before.rows;
-        if (added > 0) {
-            parts << (added == 1 ? tr("1 cash flow added") : tr("%1 cash flows added").arg(added)) +
+        const int rowsAdded = after.rows - before.rows;
+        if (rowsAdded > 0) {
+            parts << (rowsAdded == 1 ? tr("1 cash flow added") : tr("%1 cash flows added").arg(rowsAdded)) +
                          QLatin1String(", ") + rowsInAll();
-        } else if (added < 0) {
+        } else if (rowsAdded < 0) {
             parts << tr("Newest cash flow removed") + QLatin1String(", ") + rowsInAll();
         }
     }
@@ -467,9 +506,9 @@ bool CalculatorWindow::typeText(const QString& text) {
     }
     if (keys.presses.empty()) return true;
     const Shown before = shown();
-    for (const KeyPress& press : keys.presses) pressKey(*controller_, press);
-    showMode();
-    announceChanges(before, *keys.presses.back().action);
+    const std::size_t tapeBefore = history_.appended();
+    for (const KeyPress& press : keys.presses) history_.press(*controller_, press);
+    showChanges(before, tapeBefore, *keys.presses.back().action);
     return true;
 }
 
@@ -485,6 +524,69 @@ bool CalculatorWindow::clickKey(std::string_view action, std::int32_t tag) {
 
 void CalculatorWindow::copyDisplay() {
     QGuiApplication::clipboard()->setText(displays_[kMainDisplay]->text());
+}
+
+bool CalculatorWindow::tapeVisible() const { return tapeDock_ != nullptr && tapeDock_->isVisible(); }
+
+void CalculatorWindow::showTape(bool shown) {
+    if (!tapeDock_ && shown) {
+        tapeDock_ = new QDockWidget(tr("Tape"), this);
+        tapeDock_->setObjectName(QStringLiteral("tapePane"));
+        auto* pane = new QWidget;
+        auto* layout = new QVBoxLayout(pane);
+        layout->setContentsMargins(0, 0, 0, 0);
+        tapeList_ = new QListWidget;
+        tapeList_->setObjectName(QStringLiteral("tape"));
+        tapeList_->setAccessibleName(tr("Tape"));
+        tapeList_->setFocusPolicy(Qt::TabFocus);
+        tapeList_->setUniformItemSizes(true);
+        tapeList_->setMinimumWidth(tapeList_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 26);
+        layout->addWidget(tapeList_, 1);
+        auto* clear = new QPushButton(tr("Clear tape"));
+        clear->setObjectName(QStringLiteral("clearTape"));
+        clear->setFocusPolicy(Qt::TabFocus);
+        connect(clear, &QPushButton::clicked, this, &CalculatorWindow::clearTape);
+        layout->addWidget(clear);
+        tapeDock_->setWidget(pane);
+        tapeDock_->setFeatures(QDockWidget::DockWidgetClosable);
+        addDockWidget(Qt::RightDockWidgetArea, tapeDock_);
+        // Closing the pane by its own button unchecks View > Tape.
+        connect(tapeDock_, &QDockWidget::visibilityChanged, tapeAction_, [this](bool visible) {
+            if (!visible && !isMinimized()) tapeAction_->setChecked(false);
+        });
+        for (const std::string& line : history_.tape()) tapeList_->addItem(QString::fromStdString(line));
+        tapeFollowed_ = history_.appended();
+        tapeList_->scrollToBottom();
+    }
+    if (tapeDock_) tapeDock_->setVisible(shown);
+    {
+        const QSignalBlocker blocker(tapeAction_);
+        tapeAction_->setChecked(shown);
+    }
+}
+
+void CalculatorWindow::followTape() {
+    if (!tapeList_) return;
+    const std::size_t fresh = std::min(history_.appended() - tapeFollowed_, history_.tape().size());
+    for (auto it = history_.tape().end() - static_cast<std::ptrdiff_t>(fresh); it != history_.tape().end(); ++it) {
+        tapeList_->addItem(QString::fromStdString(*it));
+    }
+    // The oldest lines go as the tape drops them.
+    while (static_cast<std::size_t>(tapeList_->count()) > history_.tape().size()) delete tapeList_->takeItem(0);
+    tapeFollowed_ = history_.appended();
+    if (fresh > 0) tapeList_->scrollToBottom();
+}
+
+void CalculatorWindow::copyTape() {
+    QStringList lines;
+    for (const std::string& line : history_.tape()) lines << QString::fromStdString(line);
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + (lines.isEmpty() ? QString() : QStringLiteral("\n")));
+}
+
+void CalculatorWindow::clearTape() {
+    history_.clearTape();
+    if (tapeList_) tapeList_->clear();
+    announcer_->announce(tr("Tape cleared"));
 }
 
 void CalculatorWindow::pasteClipboard() {

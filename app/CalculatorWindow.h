@@ -14,11 +14,14 @@
 #include <memory>
 #include <string_view>
 
+#include "History.h"
 #include "KeyBindings.h"
 #include "QtControls.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
+class QListWidget;
 
 namespace cambist {
 
@@ -32,9 +35,11 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    // For tests: the beeps sounded so far, and the last thing announced.
+    // For tests: the beeps sounded so far, the last thing announced, and
+    // the tape and expression line as kept.
     long beeps() const { return beeper_.beeps; }
     QString lastAnnouncement() const;
+    const History& history() const { return history_; }
     // Types text as a paste does: read whole into keys, or refused whole
     // with one beep. Answers whether it was typed.
     bool typeText(const QString& text);
@@ -45,6 +50,9 @@ public:
 public slots:
     void copyDisplay();
     void pasteClipboard();
+    void copyTape();
+    void clearTape();
+    void showTape(bool shown);
     void showGuide();
     void showShortcuts();
     void showAbout();
@@ -80,13 +88,25 @@ private:
     const Key* keyNamed(const char* objectName) const;
     KeyButton* keyButton(const char* objectName) const;
     Shown shown() const;
-    void announceChanges(const Shown& before, const KeyAction& action);
+    // After keys: the expression line, the tape pane and what a screen
+    // reader hears of them.
+    void showChanges(const Shown& before, std::size_t tapeBefore, const KeyAction& lastAction);
+    void announceChanges(const Shown& before, const KeyAction& action, std::size_t tapeBefore);
+    void followTape();
+    bool tapeVisible() const;
 
     QtBeeper beeper_;
     std::array<DisplayField*, 9> displays_{};
     QHash<QString, Key> keys_;
     CashFlowTable* table_ = nullptr;
     QLabel* modeLabel_ = nullptr;
+    QLabel* expressionLabel_ = nullptr;
+    QAction* tapeAction_ = nullptr;
+    // The tape pane, made the first time it is opened.
+    QDockWidget* tapeDock_ = nullptr;
+    QListWidget* tapeList_ = nullptr;
+    std::size_t tapeFollowed_ = 0;  // History::appended() when the pane last caught up
+    History history_;
     std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<CalController> controller_;
 };

@@ -180,6 +180,7 @@ std::span<const MenuShortcut> menuShortcuts() {
         {"Copy", ctrl(Qt::Key_C)},
         {"Paste", ctrl(Qt::Key_V)},
         {"Guide", key(Qt::Key_F1)},
+        {"Tape", ctrl(Qt::Key_H)},
         {"Quit", ctrl(Qt::Key_Q)},
     };
     return shortcuts;

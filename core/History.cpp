@@ -93,7 +93,6 @@ History::Snapshot History::snapshot(const CalController& controller) {
 }
 
 bool History::press(CalController& controller, const KeyAction& action, const Control& sender) {
-    newLines_ = 0;
     const Snapshot before = snapshot(controller);
     if (!pressKey(controller, action, sender)) return false;
     record(action, before, snapshot(controller), controller);
@@ -104,15 +103,10 @@ bool History::press(CalController& controller, const KeyPress& key) {
     return press(controller, *key.action, TaggedControl(key.tag));
 }
 
-void History::clearTape() {
-    tape_.clear();
-    newLines_ = 0;
-}
-
 void History::append(std::string line) {
     if (tape_.size() == kMaxTapeLines) tape_.pop_front();
     tape_.push_back(std::move(line));
-    ++newLines_;
+    ++appended_;
 }
 
 void History::record(const KeyAction& action, const Snapshot& before, const Snapshot& after,

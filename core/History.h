@@ -31,9 +31,9 @@ public:
 
     const std::string& expression() const { return expression_; }
     const std::deque<std::string>& tape() const { return tape_; }
-    // Lines appended by the last press (0, 1 or 2).
-    std::size_t newLines() const { return newLines_; }
-    void clearTape();
+    // How many lines were ever appended, for a view that follows the tape.
+    std::size_t appended() const { return appended_; }
+    void clearTape() { tape_.clear(); }
 
     // What the controller shows of itself, before and after a key.
     struct Snapshot {
@@ -59,7 +59,7 @@ private:
 
     std::string expression_;
     std::deque<std::string> tape_;
-    std::size_t newLines_ = 0;
+    std::size_t appended_ = 0;
 };
 
 // The pending expression of a snapshot, in the keys' symbols; with the entry

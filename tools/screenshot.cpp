@@ -1,5 +1,6 @@
-// cambist-screenshot FILE.png [KEY ...]: renders the real window into a PNG
-// after clicking the keys (written as cambist-keys takes them).
+// cambist-screenshot FILE.png [--tape] [KEY ...]: renders the real window
+// into a PNG after clicking the keys (written as cambist-keys takes them);
+// --tape opens the tape pane first.
 #include <QApplication>
 #include <QPixmap>
 
@@ -16,8 +17,13 @@ int main(int argc, char** argv) {
     }
     cambist::CalculatorWindow window;
     window.show();
+    int first = 2;
+    if (argc > 2 && std::string(argv[2]) == "--tape") {
+        window.showTape(true);
+        ++first;
+    }
     std::string keys;
-    for (int i = 2; i < argc; ++i) keys += std::string(argv[i]) + ' ';
+    for (int i = first; i < argc; ++i) keys += std::string(argv[i]) + ' ';
     const cambist::ParsedKeys parsed = cambist::parseKeys(keys);
     if (!parsed.ok()) {
         qWarning("cambist-screenshot: unknown key '%s'", parsed.unknownToken.c_str());

@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QtTest>
 
@@ -558,6 +559,52 @@ private slots:
             QVERIFY2(key->isVisible() && key->height() >= key->fontMetrics().height(), spec.objectName);
             QVERIFY2(window->rect().contains(QRect(key->mapTo(window.get(), QPoint(0, 0)), key->size())), spec.objectName);
         }
+    }
+
+    // ---- Expression line and tape ---------------------------------------
+
+    void theExpressionLineShowsWhatIsPending() {
+        auto* line = window->findChild<QLabel*>(QStringLiteral("expressionLine"));
+        QVERIFY(line);
+        typeKeys(QStringLiteral("2 + 3 *"));
+        QCOMPARE(line->text(), QStringLiteral("2 + 3 \u00D7"));
+        QCOMPARE(display("number_display"), QStringLiteral("3"));
+        typeKeys(QStringLiteral("4 ="));
+        QCOMPARE(line->text(), QStringLiteral("2 + 3 \u00D7 4 ="));
+        QCOMPARE(display("number_display"), QStringLiteral("14"));
+        typeKeys(QStringLiteral("allClear"));
+        QCOMPARE(line->text(), QString());
+    }
+
+    void theTapeOpensFollowsCopiesAndClears() {
+        QVERIFY2(!window->findChild<QListWidget*>(QStringLiteral("tape")), "made only when first opened");
+        click(QStringLiteral("2 + 3 * 4 = 5 memoryAdd"));
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        auto* tape = window->findChild<QListWidget*>(QStringLiteral("tape"));
+        QVERIFY(tape && tape->isVisible());
+        QCOMPARE(tape->count(), 2);
+        QCOMPARE(tape->item(0)->text(), QStringLiteral("2 + 3 \u00D7 4 = 14"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(tape)->role(), QAccessible::List);
+
+        // New lines are appended, spoken and scrolled to.
+        for (int i = 0; i < 40; ++i) click(QStringLiteral("1 memoryAdd"));
+        QCOMPARE(tape->count(), 42);
+        QCOMPARE(window->lastAnnouncement(), QStringLiteral("M+ 1 \u2192 M = 45"));
+        QApplication::processEvents();
+        const QRect newest = tape->visualItemRect(tape->item(tape->count() - 1));
+        QVERIFY(tape->viewport()->rect().contains(newest));
+
+        window->copyTape();
+        const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), 42);
+        QCOMPARE(copied.first(), QStringLiteral("2 + 3 \u00D7 4 = 14"));
+
+        window->findChild<QPushButton*>(QStringLiteral("clearTape"))->click();
+        QCOMPARE(tape->count(), 0);
+        QVERIFY(window->history().tape().empty());
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(!tape->isVisible());
+        QVERIFY(window->width() <= 960);
     }
 
 private:
