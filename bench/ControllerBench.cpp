@@ -16,20 +16,29 @@ KeyPress keyOf(const char* token) { return parseKeyToken(token).front(); }
 
 
 // Times one key press alone: the keys that bring the calculator to the
-// state the key needs are pressed outside the timed region.
-void timeKey(benchmark::State& state, const std::string& setup, const char* key) {
+// state the key needs are pressed outside the timed region. The key goes
+// through the dispatcher alone, or with the history recording it as the
+// window does.
+void timeKey(benchmark::State& state, const std::string& setup, const char* key, bool withHistory) {
     RecordedCalculator calculator;
     const KeyPress press = keyOf(key);
     for (auto _ : state) {
         calculator.pressKeys(setup);
         const auto start = std::chrono::steady_clock::now();
-        calculator.press(press);
+        if (withHistory) {
+            calculator.press(press);
+        } else {
+            pressKey(calculator.controller(), press);
+        }
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
 }
 
-void BM_Key(benchmark::State& state, const char* setup, const char* key) { timeKey(state, setup, key); }
+void BM_Key(benchmark::State& state, const char* setup, const char* key) { timeKey(state, setup, key, false); }
+void BM_KeyWithHistory(benchmark::State& state, const char* setup, const char* key) {
+    timeKey(state, setup, key, true);
+}
 
 // A digit appended to an entry, the point, an operator that reduces a power
 // and a product, equals that closes two brackets, memory add.
@@ -38,6 +47,9 @@ BENCHMARK_CAPTURE(BM_Key, point, "clear 1 2 3", ".")->UseManualTime();
 BENCHMARK_CAPTURE(BM_Key, operator_reducing, "allClear 2 + 3 * 4 ^ 2", "*")->UseManualTime();
 BENCHMARK_CAPTURE(BM_Key, equals_brackets, "allClear 2 * ( 3 + 4 * ( 5 - 1", "=")->UseManualTime();
 BENCHMARK_CAPTURE(BM_Key, memory_add, "allClear 5", "memoryAdd")->UseManualTime();
+BENCHMARK_CAPTURE(BM_KeyWithHistory, digit, "clear 1 2 3", "4")->UseManualTime();
+BENCHMARK_CAPTURE(BM_KeyWithHistory, operator_reducing, "allClear 2 + 3 * 4 ^ 2", "*")->UseManualTime();
+BENCHMARK_CAPTURE(BM_KeyWithHistory, equals_brackets, "allClear 2 * ( 3 + 4 * ( 5 - 1", "=")->UseManualTime();
 
 void BM_Sync(benchmark::State& state) {
     RecordedCalculator calculator;
