@@ -563,6 +563,10 @@ void CalculatorWindow::showTape(bool shown) {
         const QSignalBlocker blocker(tapeAction_);
         tapeAction_->setChecked(shown);
     }
+    const auto lines = static_cast<int>(history_.tape().size());
+    announcer_->announce(!shown ? tr("Tape closed")
+                         : lines == 1 ? tr("Tape open, 1 line")
+                                      : tr("Tape open, %1 lines").arg(lines));
 }
 
 void CalculatorWindow::followTape() {

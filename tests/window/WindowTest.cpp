@@ -582,6 +582,7 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
         auto* tape = window->findChild<QListWidget*>(QStringLiteral("tape"));
         QVERIFY(tape && tape->isVisible());
+        QCOMPARE(window->lastAnnouncement(), QStringLiteral("Tape open, 2 lines"));
         QCOMPARE(tape->count(), 2);
         QCOMPARE(tape->item(0)->text(), QStringLiteral("2 + 3 \u00D7 4 = 14"));
         QCOMPARE(QAccessible::queryAccessibleInterface(tape)->role(), QAccessible::List);
