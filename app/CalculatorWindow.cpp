@@ -384,7 +384,7 @@ void CalculatorWindow::announceChanges(const Shown& before, const KeyAction& act
     if (tapeVisible() && added > 0) {
         QStringList lines;
         for (auto it = history_.tape().end() - static_cast<std::ptrdiff_t>(added); it != history_.tape().end(); ++it) {
-            lines << QString::fromStdString(*it);
+            lines << tapeText(*it);
         }
         announcer_->announce(lines.join(QLatin1String(". ")));
         return;
@@ -488,20 +488,41 @@ void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
+QString CalculatorWindow::refusalText(PasteRefusal refusal) {
+    switch (refusal) {
+        case PasteRefusal::None: break;
+        case PasteRefusal::TooLong: return tr("the text is longer than %1 characters").arg(kMaxPastedLength);
+        case PasteRefusal::UnknownCharacter: return tr("a character that is no key");
+        case PasteRefusal::TooManyDigits: return tr("more digits than one number holds");
+        case PasteRefusal::SecondPoint: return tr("a second decimal point");
+        case PasteRefusal::PointWithoutDigit: return tr("a decimal point with no digit");
+        case PasteRefusal::PointAndComma: return tr("both a point and a comma");
+        case PasteRefusal::NumberAfterNumber: return tr("a number right after a number or bracket");
+        case PasteRefusal::BracketAfterNumber: return tr("a bracket right after a number");
+        case PasteRefusal::TwoOperators: return tr("two operators in a row");
+        case PasteRefusal::BracketAfterOperator: return tr("a bracket right after an operator");
+        case PasteRefusal::EqualsAfterOperator: return tr("equals right after an operator");
+        case PasteRefusal::SignWithoutNumber: return tr("a minus sign with no number after it");
+    }
+    return {};
+}
+
 bool CalculatorWindow::typeText(const QString& text) {
     // The length is checked before the text is converted or read.
     const bool commaDecimal = QLocale().decimalPoint() == QLatin1String(",");
+    QString refused;
     PastedKeys keys;
     if (static_cast<std::size_t>(text.size()) > kMaxPastedLength) {
-        keys.refusal = "longer than a paste may be";
+        refused = refusalText(PasteRefusal::TooLong);
     } else if (controller_->entryState() == STATE_ERROR) {
-        keys.refusal = "the calculator shows an error";
+        refused = tr("the calculator shows an error");
     } else {
         keys = keysForPastedText(text.toStdString(), commaDecimal);
+        refused = refusalText(keys.refusal);
     }
-    if (!keys.ok()) {
+    if (!refused.isEmpty()) {
         beeper_.beep();
-        announcer_->announce(tr("Paste refused: %1").arg(QString::fromStdString(keys.refusal)));
+        announcer_->announce(tr("Paste refused: %1").arg(refused));
         return false;
     }
     if (keys.presses.empty()) return true;
@@ -524,6 +545,11 @@ bool CalculatorWindow::clickKey(std::string_view action, std::int32_t tag) {
 
 void CalculatorWindow::copyDisplay() {
     QGuiApplication::clipboard()->setText(displays_[kMainDisplay]->text());
+}
+
+QString CalculatorWindow::tapeText(const TapeLine& line) {
+    const QString format = QCoreApplication::translate("Tape", line.format);
+    return QString::fromStdString(fillPlaces(format.toStdString(), line.args));
 }
 
 bool CalculatorWindow::tapeVisible() const { return tapeDock_ != nullptr && tapeDock_->isVisible(); }
@@ -554,7 +580,7 @@ void CalculatorWindow::showTape(bool shown) {
         connect(tapeDock_, &QDockWidget::visibilityChanged, tapeAction_, [this](bool visible) {
             if (!visible && !isMinimized()) tapeAction_->setChecked(false);
         });
-        for (const std::string& line : history_.tape()) tapeList_->addItem(QString::fromStdString(line));
+        for (const TapeLine& line : history_.tape()) tapeList_->addItem(tapeText(line));
         tapeFollowed_ = history_.appended();
         tapeList_->scrollToBottom();
     }
@@ -573,7 +599,7 @@ void CalculatorWindow::followTape() {
     if (!tapeList_) return;
     const std::size_t fresh = std::min(history_.appended() - tapeFollowed_, history_.tape().size());
     for (auto it = history_.tape().end() - static_cast<std::ptrdiff_t>(fresh); it != history_.tape().end(); ++it) {
-        tapeList_->addItem(QString::fromStdString(*it));
+        tapeList_->addItem(tapeText(*it));
     }
     // The oldest lines go as the tape drops them.
     while (static_cast<std::size_t>(tapeList_->count()) > history_.tape().size()) delete tapeList_->takeItem(0);
@@ -583,7 +609,7 @@ void CalculatorWindow::followTape() {
 
 void CalculatorWindow::copyTape() {
     QStringList lines;
-    for (const std::string& line : history_.tape()) lines << QString::fromStdString(line);
+    for (const TapeLine& line : history_.tape()) lines << tapeText(line);
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + (lines.isEmpty() ? QString() : QStringLiteral("\n")));
 }
 

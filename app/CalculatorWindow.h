@@ -16,6 +16,7 @@
 
 #include "History.h"
 #include "KeyBindings.h"
+#include "PastedText.h"
 #include "QtControls.h"
 
 class QAction;
@@ -86,6 +87,9 @@ private:
     const Key* keyTypedBy(const QKeyEvent& event) const;
     void showMode();
     const Key* keyNamed(const char* objectName) const;
+    static QString refusalText(PasteRefusal refusal);
+    // A tape line in the user's language.
+    static QString tapeText(const TapeLine& line);
     KeyButton* keyButton(const char* objectName) const;
     Shown shown() const;
     // After keys: the expression line, the tape pane and what a screen

@@ -59,6 +59,8 @@ std::string shown(double x) { return formatFloat(x); }
 
 }  // namespace
 
+std::string TapeLine::text() const { return fillPlaces(format, args); }
+
 std::string pendingExpression(const History::Snapshot& snapshot, bool withEntry) {
     std::string text;
     const auto add = [&text](const std::string& token) {
@@ -103,7 +105,7 @@ bool History::press(CalController& controller, const KeyPress& key) {
     return press(controller, *key.action, TaggedControl(key.tag));
 }
 
-void History::append(std::string line) {
+void History::append(TapeLine line) {
     if (tape_.size() == kMaxTapeLines) tape_.pop_front();
     tape_.push_back(std::move(line));
     ++appended_;
@@ -136,22 +138,28 @@ void History::record(const KeyAction& action, const Snapshot& before, const Snap
 
     // The tape.
     if (!wasError && after.state == STATE_ERROR && evaluates(action)) {
-        append(evaluatedExpression(before) + " \u2192 Error");
+        append({CAMBIST_TAPE_TEXT("%1 \u2192 Error"), {evaluatedExpression(before)}});
         return;
     }
     const std::string value = after.main;
     // A key that finished a pending expression says which.
     const std::string source = before.operators.empty() ? std::string() : evaluatedExpression(before) + " \u2192 ";
-    const auto stored = [&](const char* name, double x) { append(source + name + " = " + shown(x)); };
-    const auto memoryLine = [&](const char* key) {
-        append(std::string(key) + ' ' + shown(after.number) + " \u2192 M = " + shown(after.memory));
+    const auto stored = [&](const char* name, double x) {
+        append({CAMBIST_TAPE_TEXT("%1%2 = %3"), {source, name, shown(x)}});
     };
-    const auto computed = [&](const std::string& what, double x) {
-        append(after.state == STATE_ERROR ? what + " \u2192 Error" : what + " = " + shown(x));
+    const auto memoryLine = [&](const char* format) {
+        append({format, {shown(after.number), shown(after.memory)}});
+    };
+    const auto computed = [&](const char* format, const char* failed, double x) {
+        if (after.state == STATE_ERROR) {
+            append({failed, {}});
+        } else {
+            append({format, {shown(x)}});
+        }
     };
 
     if (is(action, "equalPressed")) {
-        append(evaluatedExpression(before) + " = " + value);
+        append({CAMBIST_TAPE_TEXT("%1 = %2"), {evaluatedExpression(before), value}});
     } else if (is(action, "setPV")) {
         stored("PV", after.registers.pv);
     } else if (is(action, "setN")) {
@@ -163,47 +171,71 @@ void History::record(const KeyAction& action, const Snapshot& before, const Snap
     } else if (is(action, "setIY")) {
         stored("I/Y", after.registers.iy);
     } else if (is(action, "setY")) {
-        append(source + "Year = " + std::to_string(after.year));
+        append({CAMBIST_TAPE_TEXT("%1Year = %2"), {source, std::to_string(after.year)}});
+    } else if (is(action, "calcPV") && after.cashFlows) {
+        append({CAMBIST_TAPE_TEXT("NPV at %1 % = %2"), {shown(after.registers.iy), shown(after.registers.pv)}});
     } else if (is(action, "calcPV")) {
-        computed(after.cashFlows ? "NPV at " + shown(after.registers.iy) + " %" : std::string("CPT PV"),
-                 after.registers.pv);
+        computed(CAMBIST_TAPE_TEXT("CPT PV = %1"), CAMBIST_TAPE_TEXT("CPT PV \u2192 Error"), after.registers.pv);
     } else if (is(action, "calcFV")) {
-        computed("CPT FV", after.registers.fv);
+        computed(CAMBIST_TAPE_TEXT("CPT FV = %1"), CAMBIST_TAPE_TEXT("CPT FV \u2192 Error"), after.registers.fv);
+    } else if (is(action, "calcIY") && after.cashFlows) {
+        computed(CAMBIST_TAPE_TEXT("IRR = %1"), CAMBIST_TAPE_TEXT("IRR \u2192 Error"), after.registers.iy);
     } else if (is(action, "calcIY")) {
-        computed(after.cashFlows ? "IRR" : "CPT I/Y", after.registers.iy);
+        computed(CAMBIST_TAPE_TEXT("CPT I/Y = %1"), CAMBIST_TAPE_TEXT("CPT I/Y \u2192 Error"), after.registers.iy);
     } else if (is(action, "memoryIn")) {
-        memoryLine("MS");
+        memoryLine(CAMBIST_TAPE_TEXT("MS %1 \u2192 M = %2"));
     } else if (is(action, "memoryAdd")) {
-        memoryLine("M+");
+        memoryLine(CAMBIST_TAPE_TEXT("M+ %1 \u2192 M = %2"));
     } else if (is(action, "memorySub")) {
-        memoryLine("M\u2212");
+        memoryLine(CAMBIST_TAPE_TEXT("M\u2212 %1 \u2192 M = %2"));
     } else if (is(action, "memoryClear")) {
-        append("MC \u2192 M = 0");
+        append({CAMBIST_TAPE_TEXT("MC \u2192 M = 0"), {}});
     } else if (is(action, "memoryLoad")) {
-        append("MR = " + value);
+        append({CAMBIST_TAPE_TEXT("MR = %1"), {value}});
     } else if (is(action, "answerLoad")) {
-        append("ANS = " + value);
+        append({CAMBIST_TAPE_TEXT("ANS = %1"), {value}});
     } else if (is(action, "sqrtPressed")) {
-        append("\u221A" + before.main + " = " + value);
+        append({CAMBIST_TAPE_TEXT("\u221A%1 = %2"), {before.main, value}});
     } else if (is(action, "percentPressed")) {
-        append(before.main + " % = " + value);
+        append({CAMBIST_TAPE_TEXT("%1 % = %2"), {before.main, value}});
     } else if (is(action, "addCashFlow")) {
         const std::size_t added = after.rows - before.rows;
-        std::string line = "CF+ " + shown(after.number);
-        if (added != 1) line += " \u00D7 " + std::to_string(added);
-        if (added == 1) line += ", year " + std::to_string(before.year);
-        if (added > 1) {
-            const CashFlowEntry& last = controller.cashFlows().back();
-            line += ", years " + std::to_string(before.year) + "\u2013" + std::to_string(last.year());
+        const std::string amount = shown(after.number);
+        if (added == 1) {
+            append({CAMBIST_TAPE_TEXT("%1CF+ %2, year %3"), {source, amount, std::to_string(before.year)}});
+        } else if (added == 0) {
+            append({CAMBIST_TAPE_TEXT("%1CF+ %2 \u00D7 0"), {source, amount}});
+        } else {
+            const std::string last = std::to_string(controller.cashFlows().back().year());
+            append({CAMBIST_TAPE_TEXT("%1CF+ %2 \u00D7 %3, years %4\u2013%5"),
+                    {source, amount, std::to_string(added), std::to_string(before.year), last}});
         }
-        append(source + line);
     } else if (is(action, "delCashFlow")) {
-        append("CF\u2212, " + std::to_string(after.rows) + (after.rows == 1 ? " row left" : " rows left"));
+        if (after.rows == 1) {
+            append({CAMBIST_TAPE_TEXT("CF\u2212, 1 row left"), {}});
+        } else {
+            append({CAMBIST_TAPE_TEXT("CF\u2212, %1 rows left"), {std::to_string(after.rows)}});
+        }
     } else if (is(action, "clearFinancePressed")) {
-        append("CLR TVM");
+        append({CAMBIST_TAPE_TEXT("CLR TVM"), {}});
     } else if (is(action, "toggleSimpleComplex")) {
-        append(after.cashFlows ? "Mode: Cash flows" : "Mode: TVM");
+        append({after.cashFlows ? CAMBIST_TAPE_TEXT("Mode: Cash flows") : CAMBIST_TAPE_TEXT("Mode: TVM"), {}});
     }
+}
+
+std::string fillPlaces(std::string_view format, const std::vector<std::string>& args) {
+    std::string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char next = i + 1 < format.size() ? format[i + 1] : '\0';
+        const std::size_t place = static_cast<std::size_t>(next - '1');
+        if (format[i] == '%' && next >= '1' && next <= '9' && place < args.size()) {
+            text += args[place];
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
 }
 
 }  // namespace cambist

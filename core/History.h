@@ -14,11 +14,28 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "KeyCatalogue.h"
 
+// Marks a tape text for the translation tools, which read it as
+// QT_TRANSLATE_NOOP("Tape", text); the text itself is the English line.
+#define CAMBIST_TAPE_TEXT(text) text
+
 namespace cambist {
+
+// One tape line: a text with places %1, %2, ... and what fills them
+// (numbers and expressions). A window may show the text translated.
+struct TapeLine {
+    const char* format;
+    std::vector<std::string> args;
+    std::string text() const;  // the English line
+    bool operator==(const TapeLine&) const = default;
+};
+
+// format with each %N replaced by args[N - 1].
+std::string fillPlaces(std::string_view format, const std::vector<std::string>& args);
 
 class History {
 public:
@@ -30,7 +47,7 @@ public:
     bool press(CalController& controller, const KeyPress& key);
 
     const std::string& expression() const { return expression_; }
-    const std::deque<std::string>& tape() const { return tape_; }
+    const std::deque<TapeLine>& tape() const { return tape_; }
     // How many lines were ever appended, for a view that follows the tape.
     std::size_t appended() const { return appended_; }
     void clearTape() { tape_.clear(); }
@@ -55,10 +72,10 @@ public:
 private:
     void record(const KeyAction& action, const Snapshot& before, const Snapshot& after,
                 const CalController& controller);
-    void append(std::string line);
+    void append(TapeLine line);
 
     std::string expression_;
-    std::deque<std::string> tape_;
+    std::deque<TapeLine> tape_;
     std::size_t appended_ = 0;
 };
 

@@ -22,10 +22,10 @@ public:
             if (!readToken()) return refused_;
         }
         if (pendingSign_) {
-            refuse("a minus sign with no number after it");
+            refuse(PasteRefusal::SignWithoutNumber);
             return refused_;
         }
-        return PastedKeys{std::move(presses_), {}};
+        return PastedKeys{std::move(presses_), PasteRefusal::None};
     }
 
 private:
@@ -57,9 +57,9 @@ private:
         if ((c >= '0' && c <= '9') || c == point_) return readNumber();
         std::size_t length = 0;
         const char symbol = symbolAt(length);
-        if (symbol == 0) return refuse("a character that is no key");
+        if (symbol == 0) return refuse(PasteRefusal::UnknownCharacter);
         pos_ += length;
-        if (symbol == '-' && pendingSign_) return refuse("two minus signs in a row");
+        if (symbol == '-' && pendingSign_) return refuse(PasteRefusal::TwoOperators);
         if (symbol == '-' && (after_ == After::Start || after_ == After::Operator || after_ == After::Open)) {
             // A sign if a number follows; otherwise the subtract key, which
             // readNumber or the next symbol settles.
@@ -69,28 +69,28 @@ private:
         if (pendingSign_) {
             // The minus was an operator after all.
             pendingSign_ = false;
-            if (after_ == After::Operator || after_ == After::Open) return refuse("two operators in a row");
+            if (after_ == After::Operator || after_ == After::Open) return refuse(PasteRefusal::TwoOperators);
             press("minusPressed", "-");
             after_ = After::Operator;
         }
         switch (symbol) {
             case '(':
-                if (after_ == After::Number || after_ == After::Close) return refuse("a bracket right after a number");
+                if (after_ == After::Number || after_ == After::Close) return refuse(PasteRefusal::BracketAfterNumber);
                 press("openBracketPressed", "(");
                 after_ = After::Open;
                 return true;
             case ')':
-                if (after_ == After::Operator) return refuse("a bracket right after an operator");
+                if (after_ == After::Operator) return refuse(PasteRefusal::BracketAfterOperator);
                 press("closeBracketPressed", ")");
                 after_ = After::Close;
                 return true;
             case '=':
-                if (after_ == After::Operator) return refuse("equals right after an operator");
+                if (after_ == After::Operator) return refuse(PasteRefusal::EqualsAfterOperator);
                 press("equalPressed", "=");
                 after_ = After::Equals;
                 return true;
             default:
-                if (after_ == After::Operator) return refuse("two operators in a row");
+                if (after_ == After::Operator) return refuse(PasteRefusal::TwoOperators);
                 press(operatorAction(symbol), std::string(1, symbol));
                 after_ = After::Operator;
                 return true;
@@ -108,7 +108,7 @@ private:
     }
 
     bool readNumber() {
-        if (after_ == After::Number || after_ == After::Close) return refuse("a number right after a number or bracket");
+        if (after_ == After::Number || after_ == After::Close) return refuse(PasteRefusal::NumberAfterNumber);
         // A text that starts with a number replaces the entry.
         if (after_ == After::Start) press("clearPressed", "C");
         std::int32_t whole = 0;     // counted whole digits
@@ -118,7 +118,7 @@ private:
         for (; pos_ < text_.size(); ++pos_) {
             const char c = text_[pos_];
             if (c == point_) {
-                if (point) return refuse("a second decimal point");
+                if (point) return refuse(PasteRefusal::SecondPoint);
                 point = true;
                 whole = whole == 0 ? 1 : whole;  // the point counts the zero in front of it
                 press("dotPressed", ".");
@@ -129,13 +129,13 @@ private:
                 } else if (c != '0' || whole > 0) {
                     ++whole;  // a leading zero is not counted
                 }
-                if (whole + decimals > MAX_DIGITS) return refuse("more digits than one number holds");
+                if (whole + decimals > MAX_DIGITS) return refuse(PasteRefusal::TooManyDigits);
                 presses_.push_back({findKeyAction("digitPressed"), c - '0', std::string(1, c)});
             } else {
                 break;
             }
         }
-        if (!digit) return refuse("a decimal point with no digit");
+        if (!digit) return refuse(PasteRefusal::PointWithoutDigit);
         if (pendingSign_) {
             press("negatePressed", "negate");
             pendingSign_ = false;
@@ -148,7 +148,7 @@ private:
         presses_.push_back({findKeyAction(action), 0, std::move(label)});
     }
 
-    bool refuse(const char* why) {
+    bool refuse(PasteRefusal why) {
         refused_ = PastedKeys{{}, why};
         return false;
     }
@@ -165,12 +165,12 @@ private:
 }  // namespace
 
 PastedKeys keysForPastedText(std::string_view utf8, bool commaIsDecimalPoint) {
-    if (utf8.size() > kMaxPastedLength) return PastedKeys{{}, "longer than a paste may be"};
+    if (utf8.size() > kMaxPastedLength) return PastedKeys{{}, PasteRefusal::TooLong};
     const bool hasPoint = utf8.find('.') != std::string_view::npos;
     const bool hasComma = utf8.find(',') != std::string_view::npos;
     char point = '.';
     if (commaIsDecimalPoint && hasComma) {
-        if (hasPoint) return PastedKeys{{}, "both a point and a comma"};
+        if (hasPoint) return PastedKeys{{}, PasteRefusal::PointAndComma};
         point = ',';
     }
     return Reader(utf8, point).read();

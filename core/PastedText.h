@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,10 +30,27 @@ namespace cambist {
 // anything is read.
 inline constexpr std::size_t kMaxPastedLength = 1000;
 
+// Why a text was refused; the window says it in the user's language.
+enum class PasteRefusal : std::uint8_t {
+    None,
+    TooLong,
+    UnknownCharacter,
+    TooManyDigits,
+    SecondPoint,
+    PointWithoutDigit,
+    PointAndComma,
+    NumberAfterNumber,
+    BracketAfterNumber,
+    TwoOperators,
+    BracketAfterOperator,
+    EqualsAfterOperator,
+    SignWithoutNumber,
+};
+
 struct PastedKeys {
     std::vector<KeyPress> presses;  // empty when refused
-    std::string refusal;            // why the text was refused; empty when read
-    bool ok() const { return refusal.empty(); }
+    PasteRefusal refusal = PasteRefusal::None;
+    bool ok() const { return refusal == PasteRefusal::None; }
 };
 
 // commaIsDecimalPoint: under a locale whose decimal separator is a comma, a

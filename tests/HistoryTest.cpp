@@ -82,8 +82,9 @@ TEST(Tape, OneLinePerCompletedAction) {
         SCOPED_TRACE(c.what);
         RecordedCalculator calculator;
         type(calculator, c.keys);
-        const auto& tape = calculator.history().tape();
-        EXPECT_EQ(std::vector<std::string>(tape.begin(), tape.end()), c.lines);
+        std::vector<std::string> lines;
+        for (const TapeLine& line : calculator.history().tape()) lines.push_back(line.text());
+        EXPECT_EQ(lines, c.lines);
     }
 }
 
@@ -92,8 +93,8 @@ TEST(Tape, KeepsTheNewestLinesUpToItsBound) {
     for (std::size_t i = 0; i < History::kMaxTapeLines + 5; ++i) type(calculator, "1 memoryAdd");
     const auto& tape = calculator.history().tape();
     ASSERT_EQ(tape.size(), History::kMaxTapeLines);
-    EXPECT_EQ(tape.front(), "M+ 1 → M = 6");
-    EXPECT_EQ(tape.back(), "M+ 1 → M = " + std::to_string(History::kMaxTapeLines + 5));
+    EXPECT_EQ(tape.front().text(), "M+ 1 → M = 6");
+    EXPECT_EQ(tape.back().text(), "M+ 1 → M = " + std::to_string(History::kMaxTapeLines + 5));
 }
 
 }  // namespace

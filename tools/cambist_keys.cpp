@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     if (!trace || presses.empty()) report();
     if (tape) {
         std::size_t line = 0;
-        for (const std::string& text : calculator.history().tape()) std::cout << "tape " << ++line << ": " << text << '\n';
+        for (const cambist::TapeLine& text : calculator.history().tape()) std::cout << "tape " << ++line << ": " << text.text() << '\n';
     }
     return 0;
 }
