@@ -43,15 +43,15 @@ struct DisplayInfo {
     const char* shortName;
 };
 constexpr std::array<DisplayInfo, 9> kDisplays = {{
-    {"number_display", "Display", ""},
-    {"memory_display", "Memory", "Memory"},
-    {"answer_display", "Answer", "Answer"},
-    {"fin_pv_display", "Present value", "PV"},
-    {"fin_n_display", "N, number of periods", "N"},
-    {"fin_pmt_display", "Payment", "PMT"},
-    {"fin_fv_display", "Future value", "FV"},
-    {"fin_iy_display", "I/Y, interest rate per period", "I/Y"},
-    {"fin_year_display", "Year of next cash flow", "Year"},
+    {"number_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Display"), ""},
+    {"memory_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Memory"), QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Memory")},
+    {"answer_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Answer"), QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Answer")},
+    {"fin_pv_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Present value"), "PV"},
+    {"fin_n_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "N, number of periods"), "N"},
+    {"fin_pmt_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Payment"), "PMT"},
+    {"fin_fv_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Future value"), "FV"},
+    {"fin_iy_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "I/Y, interest rate per period"), "I/Y"},
+    {"fin_year_display", QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Year of next cash flow"), "Year"},
 }};
 constexpr std::size_t kMainDisplay = 0;
 
@@ -94,7 +94,10 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     resize(std::max(least.width(), 600), std::max(least.height(), 480));
 }
 
-CalculatorWindow::~CalculatorWindow() = default;
+CalculatorWindow::~CalculatorWindow() {
+    // The pane is hidden as the window goes; that is no request to close it.
+    if (tapeDock_) tapeDock_->disconnect();
+}
 
 QString CalculatorWindow::lastAnnouncement() const { return announcer_->message(); }
 
@@ -112,10 +115,10 @@ DisplayField* CalculatorWindow::addDisplay(const char* objectName, const QString
 }
 
 void CalculatorWindow::addKey(const KeySpec& spec) {
-    auto* button = new KeyButton(QString::fromUtf8(spec.caption), spec.tag);
+    auto* button = new KeyButton(keyCaption(spec), spec.tag);
     button->setObjectName(QLatin1String(spec.objectName));
-    button->setAccessibleName(QString::fromUtf8(spec.spokenName));
-    const QString help = tr("%1. Keys: %2").arg(QString::fromUtf8(spec.spokenName), strokesText(spec));
+    button->setAccessibleName(keySpokenName(spec));
+    const QString help = tr("%1. Keys: %2").arg(keySpokenName(spec), strokesText(spec));
     button->setToolTip(help);
     button->setAccessibleDescription(help);
 
@@ -127,7 +130,7 @@ void CalculatorWindow::addKey(const KeySpec& spec) {
         if (stroke.kind == KeyStroke::Kind::Key) sequences << stroke.sequence();
     }
     if (!sequences.isEmpty()) {
-        key.shortcut = new QAction(QString::fromUtf8(spec.spokenName), this);
+        key.shortcut = new QAction(keySpokenName(spec), this);
         key.shortcut->setObjectName(QLatin1String(spec.objectName) + QLatin1String("Shortcut"));
         key.shortcut->setShortcuts(sequences);
         key.shortcut->setShortcutContext(Qt::WindowShortcut);
@@ -170,7 +173,7 @@ QWidget* CalculatorWindow::buildCentralWidget() {
     announcer_ = std::make_unique<Announcer>(central);
 
     // The main display, with the mode shown at its left.
-    auto* mainDisplay = addDisplay("number_display", QString::fromUtf8(kDisplays[kMainDisplay].spokenName));
+    auto* mainDisplay = addDisplay("number_display", tr(kDisplays[kMainDisplay].spokenName));
     QFont big = mainDisplay->font();
     big.setPointSizeF(big.pointSizeF() * 2.2);
     mainDisplay->setFont(big);
@@ -269,9 +272,12 @@ QWidget* CalculatorWindow::buildCentralWidget() {
         const char* calcKey;
     };
     const RegisterRow rows[] = {
-        {"N", 4, "setN", nullptr},          {"I/Y", 7, "setIY", "calcIY"},
-        {"PV", 3, "buttonPV", "calcPV"},    {"PMT", 5, "buttonPMT", nullptr},
-        {"FV", 6, "buttonFV", "buttonFVQ"}, {"Year", 8, "buttonY", nullptr},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "N"), 4, "setN", nullptr},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "I/Y"), 7, "setIY", "calcIY"},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "PV"), 3, "buttonPV", "calcPV"},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "PMT"), 5, "buttonPMT", nullptr},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "FV"), 6, "buttonFV", "buttonFVQ"},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Year"), 8, "buttonY", nullptr},
     };
     int r = 0;
     for (const RegisterRow& row : rows) {
@@ -548,7 +554,7 @@ void CalculatorWindow::copyDisplay() {
 }
 
 QString CalculatorWindow::tapeText(const TapeLine& line) {
-    const QString format = QCoreApplication::translate("Tape", line.format);
+    const QString format = QCoreApplication::translate("cambist::History", line.format);
     return QString::fromStdString(fillPlaces(format.toStdString(), line.args));
 }
 
@@ -671,8 +677,8 @@ void CalculatorWindow::showHelp(int page) {
     table->verticalHeader()->hide();
     int row = 0;
     for (const KeySpec& spec : specs) {
-        table->setItem(row, 0, new QTableWidgetItem(QString::fromUtf8(spec.caption)));
-        table->setItem(row, 1, new QTableWidgetItem(QString::fromUtf8(spec.spokenName)));
+        table->setItem(row, 0, new QTableWidgetItem(keyCaption(spec)));
+        table->setItem(row, 1, new QTableWidgetItem(keySpokenName(spec)));
         table->setItem(row, 2, new QTableWidgetItem(strokesText(spec)));
         ++row;
     }

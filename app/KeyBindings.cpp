@@ -1,5 +1,6 @@
 #include "KeyBindings.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 
 #include <algorithm>
@@ -35,45 +36,45 @@ std::vector<KeySpec> buildSpecs() {
                          {chr(static_cast<char>('0' + d)), pad(kKeypadNavigation[d])}});
     }
     const std::vector<KeySpec> others = {
-        {"thousandPressed", "thousandPressed", 0, "000", "Three zeros", letter(Qt::Key_K)},
-        {"dotPressed", "dotPressed", 0, ".", "Decimal point", {chr('.'), chr(','), pad(Qt::Key_Delete)}},
-        {"delPressed", "delPressed", 0, "\u232B", "Backspace", {key(Qt::Key_Backspace)}},
-        {"negatePressed", "negatePressed", 0, "\u00B1", "Change sign", {key(Qt::Key_F9)}},
-        {"clearPressed", "clearPressed", 0, "C", "Clear entry", {key(Qt::Key_Delete)}},
-        {"allClearPressed", "allClearPressed", 0, "AC", "All clear", {key(Qt::Key_Escape)}},
-        {"plusPressed", "plusPressed", 0, "+", "Plus", {chr('+')}},
-        {"minusPressed", "minusPressed", 0, "\u2212", "Minus", {chr('-')}},
-        {"multiplyPressed", "multiplyPressed", 0, "\u00D7", "Multiply", {chr('*')}},
-        {"dividePressed", "dividePressed", 0, "\u00F7", "Divide", {chr('/')}},
-        {"powerPressed", "powerPressed", 0, "x\u02B8", "Power", {chr('^'), dead(Qt::Key_Dead_Circumflex)}},
-        {"openBracketPressed", "openBracketPressed", 0, "(", "Open bracket", {chr('(')}},
-        {"closeBracketPressed", "closeBracketPressed", 0, ")", "Close bracket", {chr(')')}},
-        {"equalPressed", "equalPressed", 0, "=", "Equals",
+        {"thousandPressed", "thousandPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "000"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Three zeros"), letter(Qt::Key_K)},
+        {"dotPressed", "dotPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "."), QT_TRANSLATE_NOOP("cambist::KeySpec", "Decimal point"), {chr('.'), chr(','), pad(Qt::Key_Delete)}},
+        {"delPressed", "delPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u232B"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Backspace"), {key(Qt::Key_Backspace)}},
+        {"negatePressed", "negatePressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u00B1"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Change sign"), {key(Qt::Key_F9)}},
+        {"clearPressed", "clearPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "C"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Clear entry"), {key(Qt::Key_Delete)}},
+        {"allClearPressed", "allClearPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "AC"), QT_TRANSLATE_NOOP("cambist::KeySpec", "All clear"), {key(Qt::Key_Escape)}},
+        {"plusPressed", "plusPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "+"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Plus"), {chr('+')}},
+        {"minusPressed", "minusPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u2212"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Minus"), {chr('-')}},
+        {"multiplyPressed", "multiplyPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u00D7"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Multiply"), {chr('*')}},
+        {"dividePressed", "dividePressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u00F7"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Divide"), {chr('/')}},
+        {"powerPressed", "powerPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "x\u02B8"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Power"), {chr('^'), dead(Qt::Key_Dead_Circumflex)}},
+        {"openBracketPressed", "openBracketPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "("), QT_TRANSLATE_NOOP("cambist::KeySpec", "Open bracket"), {chr('(')}},
+        {"closeBracketPressed", "closeBracketPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", ")"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Close bracket"), {chr(')')}},
+        {"equalPressed", "equalPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "="), QT_TRANSLATE_NOOP("cambist::KeySpec", "Equals"),
          {chr('='), key(Qt::Key_Return), pad(Qt::Key_Enter)}},
-        {"sqrtPressed", "sqrtPressed", 0, "\u221A", "Square root", {chr('@')}},
-        {"percentPressed", "percentPressed", 0, "%", "Percent", {chr('%')}},
-        {"memoryClear", "memoryClear", 0, "MC", "Memory clear", {ctrl(Qt::Key_L)}},
-        {"memoryLoad", "memoryLoad", 0, "MR", "Memory recall", {ctrl(Qt::Key_R)}},
-        {"memoryIn", "memoryIn", 0, "MS", "Memory store", {ctrl(Qt::Key_M)}},
-        {"memoryAdd", "memoryAdd", 0, "M+", "Memory add", {ctrl(Qt::Key_P)}},
-        {"memorySub", "memorySub", 0, "M\u2212", "Memory subtract",
+        {"sqrtPressed", "sqrtPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "\u221A"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Square root"), {chr('@')}},
+        {"percentPressed", "percentPressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "%"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Percent"), {chr('%')}},
+        {"memoryClear", "memoryClear", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "MC"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Memory clear"), {ctrl(Qt::Key_L)}},
+        {"memoryLoad", "memoryLoad", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "MR"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Memory recall"), {ctrl(Qt::Key_R)}},
+        {"memoryIn", "memoryIn", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "MS"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Memory store"), {ctrl(Qt::Key_M)}},
+        {"memoryAdd", "memoryAdd", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "M+"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Memory add"), {ctrl(Qt::Key_P)}},
+        {"memorySub", "memorySub", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "M\u2212"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Memory subtract"),
          {key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier)}},
-        {"answerLoad", "answerLoad", 0, "ANS", "Recall last answer", {ctrl(Qt::Key_A)}},
-        {"setN", "setN", 0, "N", "Store in N, number of periods", letter(Qt::Key_N)},
-        {"setIY", "setIY", 0, "I/Y", "Store in I/Y, interest rate per period", {key(Qt::Key_I)}},
-        {"buttonPV", "setPV", 0, "PV", "Store in present value", {key(Qt::Key_V)}},
-        {"buttonPMT", "setPMT", 0, "PMT", "Store in payment", letter(Qt::Key_P)},
-        {"buttonFV", "setFV", 0, "FV", "Store in future value", {key(Qt::Key_F)}},
-        {"calcIY", "calcIY", 0, "CPT", "Compute interest rate", {shift(Qt::Key_I)}},
-        {"calcPV", "calcPV", 0, "CPT", "Compute present value", {shift(Qt::Key_V)}},
-        {"buttonFVQ", "calcFV", 0, "CPT", "Compute future value", {shift(Qt::Key_F)}},
-        {"clearFinancePressed", "clearFinancePressed", 0, "CLR TVM",
-         "Clear financial registers and cash flows", {ctrl(Qt::Key_Delete)}},
-        {"toggleSimpleComplex", "toggleSimpleComplex", 0, "CF mode", "Cash-flow mode",
+        {"answerLoad", "answerLoad", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "ANS"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Recall last answer"), {ctrl(Qt::Key_A)}},
+        {"setN", "setN", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "N"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Store in N, number of periods"), letter(Qt::Key_N)},
+        {"setIY", "setIY", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "I/Y"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Store in I/Y, interest rate per period"), {key(Qt::Key_I)}},
+        {"buttonPV", "setPV", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "PV"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Store in present value"), {key(Qt::Key_V)}},
+        {"buttonPMT", "setPMT", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "PMT"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Store in payment"), letter(Qt::Key_P)},
+        {"buttonFV", "setFV", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "FV"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Store in future value"), {key(Qt::Key_F)}},
+        {"calcIY", "calcIY", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CPT"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Compute interest rate"), {shift(Qt::Key_I)}},
+        {"calcPV", "calcPV", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CPT"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Compute present value"), {shift(Qt::Key_V)}},
+        {"buttonFVQ", "calcFV", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CPT"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Compute future value"), {shift(Qt::Key_F)}},
+        {"clearFinancePressed", "clearFinancePressed", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CLR TVM"),
+         QT_TRANSLATE_NOOP("cambist::KeySpec", "Clear financial registers and cash flows"), {ctrl(Qt::Key_Delete)}},
+        {"toggleSimpleComplex", "toggleSimpleComplex", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CF mode"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Cash-flow mode"),
          {ctrl(Qt::Key_T)}},
-        {"buttonCFY", "addCashFlow", 0, "CF+", "Add cash flow", letter(Qt::Key_A)},
-        {"buttonNCFY", "delCashFlow", 0, "CF\u2212", "Delete last cash flow", letter(Qt::Key_D)},
-        {"buttonY", "setY", 0, "Year", "Set year of next cash flow", letter(Qt::Key_Y)},
+        {"buttonCFY", "addCashFlow", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CF+"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Add cash flow"), letter(Qt::Key_A)},
+        {"buttonNCFY", "delCashFlow", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "CF\u2212"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Delete last cash flow"), letter(Qt::Key_D)},
+        {"buttonY", "setY", 0, QT_TRANSLATE_NOOP("cambist::KeySpec", "Year"), QT_TRANSLATE_NOOP("cambist::KeySpec", "Set year of next cash flow"), letter(Qt::Key_Y)},
     };
     specs.insert(specs.end(), others.begin(), others.end());
     return specs;
@@ -106,18 +107,18 @@ namespace {
 
 QString characterName(char c) {
     switch (c) {
-        case '+': return QStringLiteral("plus");
-        case '-': return QStringLiteral("minus");
-        case '*': return QStringLiteral("asterisk");
-        case '/': return QStringLiteral("slash");
-        case '^': return QStringLiteral("caret");
-        case '(': return QStringLiteral("left bracket");
-        case ')': return QStringLiteral("right bracket");
-        case '=': return QStringLiteral("equals sign");
-        case '.': return QStringLiteral("period");
-        case ',': return QStringLiteral("comma");
-        case '@': return QStringLiteral("at sign");
-        case '%': return QStringLiteral("percent sign");
+        case '+': return QCoreApplication::translate("cambist::KeyStroke", "plus");
+        case '-': return QCoreApplication::translate("cambist::KeyStroke", "minus");
+        case '*': return QCoreApplication::translate("cambist::KeyStroke", "asterisk");
+        case '/': return QCoreApplication::translate("cambist::KeyStroke", "slash");
+        case '^': return QCoreApplication::translate("cambist::KeyStroke", "caret");
+        case '(': return QCoreApplication::translate("cambist::KeyStroke", "left bracket");
+        case ')': return QCoreApplication::translate("cambist::KeyStroke", "right bracket");
+        case '=': return QCoreApplication::translate("cambist::KeyStroke", "equals sign");
+        case '.': return QCoreApplication::translate("cambist::KeyStroke", "period");
+        case ',': return QCoreApplication::translate("cambist::KeyStroke", "comma");
+        case '@': return QCoreApplication::translate("cambist::KeyStroke", "at sign");
+        case '%': return QCoreApplication::translate("cambist::KeyStroke", "percent sign");
         default: return QString(QChar(c));
     }
 }
@@ -125,11 +126,11 @@ QString characterName(char c) {
 // The keypad key that sends key with NumLock off, by what it shows.
 QString keypadName(int key) {
     for (int d = 0; d < 10; ++d) {
-        if (kKeypadNavigation[d] == key) return QStringLiteral("keypad %1").arg(d);
+        if (kKeypadNavigation[d] == key) return QCoreApplication::translate("cambist::KeyStroke", "keypad %1").arg(d);
     }
-    if (key == Qt::Key_Delete) return QStringLiteral("keypad decimal");
-    if (key == Qt::Key_Enter) return QStringLiteral("keypad Enter");
-    return QStringLiteral("keypad ") + QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+    if (key == Qt::Key_Delete) return QCoreApplication::translate("cambist::KeyStroke", "keypad decimal");
+    if (key == Qt::Key_Enter) return QCoreApplication::translate("cambist::KeyStroke", "keypad Enter");
+    return QCoreApplication::translate("cambist::KeyStroke", "keypad %1").arg(QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText));
 }
 
 }  // namespace
@@ -143,7 +144,7 @@ QString KeyStroke::label() const {
         case Kind::KeypadKey:
             return keypadName(key);
         case Kind::DeadKey:
-            return QStringLiteral("dead circumflex");
+            return QCoreApplication::translate("cambist::KeyStroke", "dead circumflex");
     }
     return {};
 }
@@ -162,7 +163,13 @@ QString strokesText(const KeySpec& spec) {
     }
     if (labels.size() <= 1) return labels.join(QString());
     const QString last = labels.takeLast();
-    return labels.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return QCoreApplication::translate("cambist::KeyStroke", "%1 or %2").arg(labels.join(QStringLiteral(", ")), last);
+}
+
+QString keyCaption(const KeySpec& spec) { return QCoreApplication::translate("cambist::KeySpec", spec.caption); }
+
+QString keySpokenName(const KeySpec& spec) {
+    return QCoreApplication::translate("cambist::KeySpec", spec.spokenName);
 }
 
 bool KeyStroke::operator==(const KeyStroke& other) const {
@@ -177,11 +184,11 @@ std::span<const KeySpec> keySpecs() {
 
 std::span<const MenuShortcut> menuShortcuts() {
     static const std::vector<MenuShortcut> shortcuts = {
-        {"Copy", ctrl(Qt::Key_C)},
-        {"Paste", ctrl(Qt::Key_V)},
-        {"Guide", key(Qt::Key_F1)},
-        {"Tape", ctrl(Qt::Key_H)},
-        {"Quit", ctrl(Qt::Key_Q)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Copy"), ctrl(Qt::Key_C)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Paste"), ctrl(Qt::Key_V)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Guide"), key(Qt::Key_F1)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Tape"), ctrl(Qt::Key_H)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Quit"), ctrl(Qt::Key_Q)},
     };
     return shortcuts;
 }

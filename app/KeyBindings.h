@@ -54,5 +54,8 @@ std::span<const MenuShortcut> menuShortcuts();
 
 // A key's keystrokes in words, for its tooltip and the help table.
 QString strokesText(const KeySpec& spec);
+// Its caption and spoken name in the user's language.
+QString keyCaption(const KeySpec& spec);
+QString keySpokenName(const KeySpec& spec);
 
 }  // namespace cambist

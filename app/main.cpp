@@ -3,9 +3,11 @@
 
 #include "CalculatorStyle.h"
 #include "CalculatorWindow.h"
+#include "Translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    cambist::installTranslations(application);
     QApplication::setStyle(new cambist::CalculatorStyle(QApplication::style()->name()));
     cambist::CalculatorWindow window;
     window.show();

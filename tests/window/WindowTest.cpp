@@ -14,11 +14,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QTranslator>
 #include <QLocale>
 #include <QtTest>
 
 #include "CalculatorWindow.h"
 #include "QtControls.h"
+#include "Translations.h"
 #include "KeyBindings.h"
 #include "KeyCatalogue.h"
 #include "RecordingWindow.h"
@@ -606,6 +609,41 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
         QVERIFY(!tape->isVisible());
         QVERIFY(window->width() <= 960);
+    }
+
+    // ---- The user's language ------------------------------------------------
+
+    // Under a German locale (the system's, when this runs under de_DE.UTF-8)
+    // the menus, keys and announcements are German; numbers keep the point.
+    void theWindowSpeaksGermanUnderAGermanLocale() {
+        const QLocale german = QLocale::system().language() == QLocale::German ? QLocale::system()
+                                                                               : QLocale(QLocale::German, QLocale::Germany);
+        window.reset();
+        QVERIFY(installTranslations(*qApp, german));
+        window = std::make_unique<CalculatorWindow>();
+        window->show();
+        QStringList menus;
+        for (QAction* action : window->menuBar()->actions()) menus << action->text();
+        QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Modus", "&Hilfe"}));
+        QCOMPARE(button("memoryAdd")->accessibleName(), QStringLiteral("Zum Speicher addieren"));
+        QCOMPARE(button("toggleSimpleComplex")->text(), QStringLiteral("CF-Modus"));
+        click(QStringLiteral("1 . 5 * 3 ="));
+        QCOMPARE(display("number_display"), QStringLiteral("4.5"));
+        QCOMPARE(window->lastAnnouncement(), QStringLiteral("4.5"));
+        click(QStringLiteral("5 / 0 ="));
+        QCOMPARE(window->lastAnnouncement(), QStringLiteral("- E -, Fehler. Escape löscht ihn."));
+        click(QStringLiteral("allClear toggleSimpleComplex 2 setN 3 addCashFlow"));
+        QCOMPARE(tableModel()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Year"));
+        QCOMPARE(tableModel()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Amount"));
+        window->showTape(true);
+        auto* tape = window->findChild<QListWidget*>(QStringLiteral("tape"));
+        QCOMPARE(tape->item(tape->count() - 1)->text(),
+                 QStringLiteral("CF+ 3 \u00D7 2, Jahre 0\u20131"));
+        window.reset();
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 
 private:
