@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -74,6 +75,9 @@ bool asksForAValue(std::string_view action) {
 
 CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Cambist"));
+    QIcon icon;
+    for (const char* size : {"32", "64", "256"}) icon.addFile(QStringLiteral(":/icons/cambist-%1.png").arg(QLatin1String(size)));
+    setWindowIcon(icon);
     setCentralWidget(buildCentralWidget());
     buildMenus();
 

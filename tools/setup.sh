@@ -4,13 +4,14 @@
 #   tools/setup.sh            build, run and test
 #   tools/setup.sh --deep     also clang and its sanitizer runtime (fuzzing)
 #   tools/setup.sh --bench    also a virtual X server (start-up measurement)
+#   tools/setup.sh --package  also what builds and checks the Debian package
 #
 # Runs apt-get as root, or through sudo.
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-l10n-tools
     libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core
 )
@@ -18,6 +19,7 @@ for arg in "$@"; do
     case "$arg" in
         --deep) packages+=(clang libclang-rt-14-dev) ;;
         --bench) packages+=(xvfb xauth libx11-dev procps python3) ;;
+        --package) packages+=(dpkg-dev file fakeroot lintian desktop-file-utils appstream) ;;
         *) echo "setup.sh: unknown option '$arg'" >&2; exit 2 ;;
     esac
 done
