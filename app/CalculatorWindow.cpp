@@ -75,8 +75,10 @@ bool asksForAValue(std::string_view action) {
 
 CalculatorWindow::CalculatorWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Cambist"));
+    // The desktop's own icon; two small sizes, since a large one costs start-up
+    // time and memory to decode for a title bar.
     QIcon icon;
-    for (const char* size : {"32", "64", "256"}) icon.addFile(QStringLiteral(":/icons/cambist-%1.png").arg(QLatin1String(size)));
+    for (const char* size : {"32", "64"}) icon.addFile(QStringLiteral(":/icons/cambist-%1.png").arg(QLatin1String(size)));
     setWindowIcon(icon);
     setCentralWidget(buildCentralWidget());
     buildMenus();
