@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace cambist {
 
@@ -123,6 +124,95 @@ std::optional<double> iyForIrrStack(std::span<const CashFlowEntry> flows) {
     // A product that is zero or NaN counts as no sign change.
     const auto crosses = [](double end, double mid) { return end * mid < 0; };
     return bisectRate([&](double iy) { return npvFromEarliestYear(flows, iy, base); }, 0.0, crosses);
+}
+
+std::optional<double> pmtForPv(double pv, double n, double fv, double iy) {
+    if (n == 0) return std::nullopt;
+    double pmt;
+    if (iy == 0) {
+        pmt = -(pv + fv) / n;
+    } else {
+        const double i = iy / 100;
+        const double v = std::pow(1 + i, -n);
+        pmt = -(pv + fv * v) * i / (1 - v);
+    }
+    if (!std::isfinite(pmt)) return std::nullopt;
+    return pmt;
+}
+
+std::optional<double> nForPv(double pv, double pmt, double fv, double iy) {
+    double n;
+    if (iy == 0) {
+        if (pmt == 0) return std::nullopt;
+        n = -(pv + fv) / pmt;
+    } else {
+        // v^N = (PMT / i + PV) / (PMT / i - FV), with v = 1 / (1 + i).
+        const double i = iy / 100;
+        if (i <= -1) return std::nullopt;
+        const double annuity = pmt / i;
+        const double ratio = (annuity + pv) / (annuity - fv);
+        if (!(ratio > 0) || !std::isfinite(ratio)) return std::nullopt;
+        n = -std::log(ratio) / std::log1p(i);
+    }
+    if (!std::isfinite(n)) return std::nullopt;
+    return n;
+}
+
+Amortization amortize(double pv, double pmt, double iy, double first, double last) {
+    // The balance after k periods is what would have to be received at k to
+    // balance the rest: the negated future value.
+    const auto balanceAfter = [&](double k) { return -fvForPv(pv, k, pmt, iy); };
+    const double count = last - first + 1;
+    const double before = balanceAfter(first - 1);
+    const double after = balanceAfter(last);
+    const double principal = before - after;
+    // Each payment repays principal and interest: -pmt = principal + interest.
+    return {pmt * count, -pmt * count - principal, principal, after};
+}
+
+std::vector<double> npvRoots(std::span<const CashFlowEntry> flows, double lo, double hi, int steps) {
+    std::vector<double> roots;
+    if (flows.empty() || steps < 1 || !(lo > -100) || !(hi > lo)) return roots;
+    const auto earliest = std::min_element(flows.begin(), flows.end(), [](const auto& a, const auto& b) {
+        return a.year() < b.year();
+    });
+    const double base = static_cast<double>(earliest->year());
+    const auto value = [&](double iy) { return npvFromEarliestYear(flows, iy, base); };
+    const auto crosses = [](double end, double mid) { return end * mid < 0; };
+    double left = lo;
+    double atLeft = value(left);
+    if (atLeft == 0) roots.push_back(left);
+    for (int k = 1; k <= steps; ++k) {
+        const double right = lo + (hi - lo) * k / steps;
+        const double atRight = value(right);
+        if (atRight == 0) {
+            roots.push_back(right);
+        } else if (atLeft * atRight < 0) {
+            // Within one step the value crosses zero once, between its ends.
+            const double step = right - left;
+            double a = left;
+            double b = right;
+            double fa = atLeft;
+            while (b - a > EPSILON * std::max(1.0, step)) {
+                const double mid = (a + b) * 0.5;
+                const double fm = value(mid);
+                if (fm == 0) {
+                    a = b = mid;
+                    break;
+                }
+                if (crosses(fa, fm)) {
+                    b = mid;
+                } else {
+                    a = mid;
+                    fa = fm;
+                }
+            }
+            roots.push_back((a + b) * 0.5);
+        }
+        left = right;
+        atLeft = atRight;
+    }
+    return roots;
 }
 
 }  // namespace cambist

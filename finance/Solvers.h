@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "CashFlowEntry.h"
 
@@ -36,5 +37,30 @@ double pvForIrrStack(std::span<const CashFlowEntry> flows, double iy);
 // Internal rate of return of the list, by bisection of 0..100 percent. A list
 // whose undiscounted sum is within EPSILON of zero gives 0.
 std::optional<double> iyForIrrStack(std::span<const CashFlowEntry> flows);
+
+// The worksheets' solvers, in closed form, under the same convention.
+// The payment that balances the other four registers; none for N = 0 or a
+// result that is not finite.
+std::optional<double> pmtForPv(double pv, double n, double fv, double iy);
+// The number of periods that balances the other four; none when no N does,
+// for example when the payment never covers the interest.
+std::optional<double> nForPv(double pv, double pmt, double fv, double iy);
+
+// Amortization of pv by payments pmt at iy percent: over the periods first
+// to last (1-based, inclusive), the payments, the interest charged and the
+// principal repaid, and the balance still owed after the last of them. The
+// balance has the sign of pv (what is owed on a loan received is positive).
+struct Amortization {
+    double payment;
+    double interest;
+    double principal;
+    double balance;
+};
+Amortization amortize(double pv, double pmt, double iy, double first, double last);
+
+// Every rate in [lo, hi] percent at which the list's net present value is
+// zero, rising: found where the value changes sign between steps evenly
+// spaced samples, and refined by bisection to EPSILON. lo must be above -100.
+std::vector<double> npvRoots(std::span<const CashFlowEntry> flows, double lo, double hi, int steps);
 
 }  // namespace cambist
