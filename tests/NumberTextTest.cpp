@@ -123,6 +123,25 @@ TEST(NumberText, LargestDoublesFormatWhole) {
 // A Qt application adopts the user's locale at start-up. Under a comma-decimal
 // locale printf writes "1,500000" and strtod stops at the point; the number
 // texts must not change.
+TEST(TypeableText, RoundsToTwelveDigitsAsTheEntryCountsThem) {
+    const struct { double x; const char* text; } cases[] = {
+        {-1199.1010503, "-1199.1010503"},
+        {1199.101050344212, "1199.10105034"},
+        {0.000123456789012345, "0.00012345679"},
+        {100, "100"},
+        {-0.0, "0"},
+        {123456789012.4, "123456789012"},
+        {1e-15, "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(typeableText(c.x, 12).value_or("none"), c.text);
+    }
+    EXPECT_FALSE(typeableText(1e13, 12).has_value());
+    EXPECT_FALSE(typeableText(999999999999.6, 12).has_value()) << "rounds to 13 digits";
+    EXPECT_FALSE(typeableText(std::numeric_limits<double>::infinity(), 12).has_value());
+}
+
 TEST(NumberText, SameTextsUnderACommaDecimalLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)

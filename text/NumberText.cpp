@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -90,6 +91,29 @@ double delDigitFromFloat(double x, int n) {
     }
     const double value = parseLeadingNumber(shown);
     return negative ? -value : value;
+}
+
+std::optional<std::string> typeableText(double x, int maxDigits) {
+    if (!std::isfinite(x) || maxDigits < 1) return std::nullopt;
+    const double magnitude = std::fabs(x);
+    // Whole digits the value needs, at least one (the entry counts the 0 of
+    // "0.5" too).
+    const int whole = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    if (whole > maxDigits) return std::nullopt;
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                            std::chars_format::fixed, maxDigits - whole);
+    if (error != std::errc()) return std::nullopt;
+    std::string text(buffer.data(), end);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    if (text == "-0") text = "0";
+    // Rounding may carry into one more whole digit (999999999999.6).
+    const std::size_t point = std::min(text.find('.'), text.size());
+    if (point - (text.front() == '-' ? 1 : 0) > static_cast<std::size_t>(maxDigits)) return std::nullopt;
+    return text;
 }
 
 }  // namespace cambist

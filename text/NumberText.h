@@ -6,6 +6,7 @@
 // library's printf and strtod cannot be trusted for this).
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace cambist {
@@ -32,5 +33,11 @@ std::string formatFloatWithMinDp(double x, int n);
 // character removed, carrying x's sign. A text that does not start with a
 // number reads as 0.
 double delDigitFromFloat(double x, int n);
+
+// x as digits a person could type: rounded to at most maxDigits significant
+// digits, in fixed notation, without trailing zeros ("-1199.10105",
+// "0.000123456789"). None when x is not finite or its whole part alone needs
+// more than maxDigits digits.
+std::optional<std::string> typeableText(double x, int maxDigits);
 
 }  // namespace cambist
