@@ -31,6 +31,7 @@
 #include "CalController.h"
 #include "KeyCatalogue.h"
 #include "PastedText.h"
+#include "Worksheets.h"
 
 namespace cambist {
 
@@ -352,6 +353,12 @@ void CalculatorWindow::buildMenus() {
     clear->setText(tr("C&lear TVM and cash flows"));
     mode->addAction(clear);
 
+    QMenu* sheets = menuBar()->addMenu(tr("&Worksheets"));
+    sheets->addAction(tr("&TVM solver"), this, &CalculatorWindow::showTvmSolver)->setShortcut(shortcutOf("TVM solver"));
+    sheets->addAction(tr("&Amortization"), this, &CalculatorWindow::showAmortization)
+        ->setShortcut(shortcutOf("Amortization"));
+    sheets->addAction(tr("&NPV profile"), this, &CalculatorWindow::showNpvProfile)->setShortcut(shortcutOf("NPV profile"));
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = help->addAction(tr("&Guide"), this, &CalculatorWindow::showGuide);
     guide->setShortcut(shortcutOf("Guide"));
@@ -378,7 +385,50 @@ void CalculatorWindow::showChanges(const Shown& before, std::size_t tapeBefore, 
     showMode();
     expressionLabel_->setText(QString::fromStdString(history_.expression()));
     followTape();
+    followWorksheets();
     announceChanges(before, lastAction, tapeBefore);
+}
+
+void CalculatorWindow::followWorksheets() {
+    if (tvmSolver_ && tvmSolver_->isVisible()) tvmSolver_->follow(*controller_);
+    if (amortization_ && amortization_->isVisible()) amortization_->follow(*controller_);
+    if (npvProfile_ && npvProfile_->isVisible()) npvProfile_->follow(*controller_);
+}
+
+void CalculatorWindow::showWorksheet(QWidget* sheet, const QString& title) {
+    sheet->setWindowFlag(Qt::Window);
+    sheet->setWindowTitle(title);
+    sheet->setWindowIcon(windowIcon());
+    sheet->show();
+    sheet->raise();
+    sheet->activateWindow();
+    followWorksheets();
+}
+
+void CalculatorWindow::showTvmSolver() {
+    if (!tvmSolver_) {
+        tvmSolver_ = new TvmSolverSheet(this);
+        // What the solver computes reaches the calculator as typed keys.
+        connect(tvmSolver_, &TvmSolverSheet::useValue, this, [this](const QString& text) { typeText(text); });
+        tvmSolver_->resize(420, 260);
+    }
+    showWorksheet(tvmSolver_, tr("TVM solver"));
+}
+
+void CalculatorWindow::showAmortization() {
+    if (!amortization_) {
+        amortization_ = new AmortizationSheet(this);
+        amortization_->resize(560, 480);
+    }
+    showWorksheet(amortization_, tr("Amortization schedule"));
+}
+
+void CalculatorWindow::showNpvProfile() {
+    if (!npvProfile_) {
+        npvProfile_ = new NpvProfileSheet(this);
+        npvProfile_->resize(620, 560);
+    }
+    showWorksheet(npvProfile_, tr("NPV profile"));
 }
 
 void CalculatorWindow::pressFromKeyboard(const Key& key) {

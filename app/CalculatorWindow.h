@@ -27,6 +27,9 @@ class QListWidget;
 namespace cambist {
 
 class Announcer;
+class AmortizationSheet;
+class NpvProfileSheet;
+class TvmSolverSheet;
 class CalController;
 struct KeyAction;
 
@@ -36,11 +39,14 @@ public:
     explicit CalculatorWindow(QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
-    // For tests: the beeps sounded so far, the last thing announced, and
-    // the tape and expression line as kept.
+    // For tests: the beeps sounded so far, the last thing announced, the
+    // tape and expression line as kept, and the worksheets once opened.
     long beeps() const { return beeper_.beeps; }
     QString lastAnnouncement() const;
     const History& history() const { return history_; }
+    TvmSolverSheet* tvmSolver() const { return tvmSolver_; }
+    AmortizationSheet* amortization() const { return amortization_; }
+    NpvProfileSheet* npvProfile() const { return npvProfile_; }
     // Types text as a paste does: read whole into keys, or refused whole
     // with one beep. Answers whether it was typed.
     bool typeText(const QString& text);
@@ -54,6 +60,11 @@ public slots:
     void copyTape();
     void clearTape();
     void showTape(bool shown);
+    // Opens a worksheet (made the first time), in front, following the
+    // calculator from then on.
+    void showTvmSolver();
+    void showAmortization();
+    void showNpvProfile();
     void showGuide();
     void showShortcuts();
     void showAbout();
@@ -97,6 +108,9 @@ private:
     void showChanges(const Shown& before, std::size_t tapeBefore, const KeyAction& lastAction);
     void announceChanges(const Shown& before, const KeyAction& action, std::size_t tapeBefore);
     void followTape();
+    void followWorksheets();
+    // Shows sheet as a window of its own, titled title.
+    void showWorksheet(QWidget* sheet, const QString& title);
     bool tapeVisible() const;
 
     QtBeeper beeper_;
@@ -111,6 +125,9 @@ private:
     QListWidget* tapeList_ = nullptr;
     std::size_t tapeFollowed_ = 0;  // History::appended() when the pane last caught up
     History history_;
+    TvmSolverSheet* tvmSolver_ = nullptr;
+    AmortizationSheet* amortization_ = nullptr;
+    NpvProfileSheet* npvProfile_ = nullptr;
     std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<CalController> controller_;
 };

@@ -188,6 +188,9 @@ std::span<const MenuShortcut> menuShortcuts() {
         {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Paste"), ctrl(Qt::Key_V)},
         {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Guide"), key(Qt::Key_F1)},
         {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Tape"), ctrl(Qt::Key_H)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "TVM solver"), ctrl(Qt::Key_1)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Amortization"), ctrl(Qt::Key_2)},
+        {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "NPV profile"), ctrl(Qt::Key_3)},
         {QT_TRANSLATE_NOOP("cambist::CalculatorWindow", "Quit"), ctrl(Qt::Key_Q)},
     };
     return shortcuts;

@@ -11,7 +11,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build
-    qt6-base-dev libgl-dev qt6-l10n-tools
+    qt6-base-dev libgl-dev qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev
     libgtest-dev libbenchmark-dev
     locales fonts-dejavu-core
 )

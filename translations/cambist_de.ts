@@ -1,6 +1,103 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>NPV</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>NPV zero</source>
+        <translation>Kapitalwert null</translation>
+    </message>
+    <message>
+        <source>IRR key</source>
+        <translation>IRR-Taste</translation>
+    </message>
+    <message>
+        <source>Rate (%)</source>
+        <translation>Zinssatz (%)</translation>
+    </message>
+</context>
+<context>
+    <name>cambist::AmortizationModel</name>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+</context>
+<context>
+    <name>cambist::AmortizationSheet</name>
+    <message>
+        <source>Amortization schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>First period</source>
+        <translation>Erste Periode</translation>
+    </message>
+    <message>
+        <source>Last period</source>
+        <translation>Letzte Periode</translation>
+    </message>
+    <message>
+        <source>Sum over the periods</source>
+        <translation>Summe über die Perioden</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Perioden</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Copy schedule</source>
+        <translation>Plan kopieren</translation>
+    </message>
+    <message>
+        <source>N must be a whole number of periods from 1 to %1.</source>
+        <translation>N muss eine ganze Zahl von Perioden zwischen 1 und %1 sein.</translation>
+    </message>
+    <message>
+        <source>PV %1 repaid by %2 payments of %3 at %4 % per period; balance after the last: %5 (FV %6).</source>
+        <translation>PV %1, getilgt mit %2 Zahlungen zu %3 bei %4 % pro Periode; Restschuld nach der letzten: %5 (FV %6).</translation>
+    </message>
+    <message>
+        <source>no periods</source>
+        <translation>keine Perioden</translation>
+    </message>
+    <message>
+        <source>payments %1, interest %2, principal %3, balance %4</source>
+        <translation>Zahlungen %1, Zinsen %2, Tilgung %3, Restschuld %4</translation>
+    </message>
+</context>
+<context>
     <name>cambist::CalculatorWindow</name>
     <message>
         <source>Display</source>
@@ -341,6 +438,38 @@
     <message>
         <source>Year</source>
         <translation>Year</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheets</source>
+        <translation>&amp;Arbeitsblätter</translation>
+    </message>
+    <message>
+        <source>&amp;TVM solver</source>
+        <translation>&amp;TVM-Löser</translation>
+    </message>
+    <message>
+        <source>&amp;Amortization</source>
+        <translation>&amp;Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>&amp;NPV profile</source>
+        <translation>&amp;Kapitalwertprofil</translation>
+    </message>
+    <message>
+        <source>TVM solver</source>
+        <translation>TVM-Löser</translation>
+    </message>
+    <message>
+        <source>Amortization schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+    <message>
+        <source>NPV profile</source>
+        <translation>Kapitalwertprofil</translation>
+    </message>
+    <message>
+        <source>Amortization</source>
+        <translation>Tilgungsplan</translation>
     </message>
 </context>
 <context>
@@ -824,6 +953,132 @@
     <message>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
+    </message>
+</context>
+<context>
+    <name>cambist::NpvProfileSheet</name>
+    <message>
+        <source>NPV profile</source>
+        <translation>Kapitalwertprofil</translation>
+    </message>
+    <message>
+        <source>Lowest rate</source>
+        <translation>Niedrigster Zinssatz</translation>
+    </message>
+    <message>
+        <source>Highest rate</source>
+        <translation>Höchster Zinssatz</translation>
+    </message>
+    <message>
+        <source>Rates from</source>
+        <translation>Zinssätze von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>NPV against the rate</source>
+        <translation>Kapitalwert über dem Zinssatz</translation>
+    </message>
+    <message>
+        <source>The chart could not be loaded: %1</source>
+        <translation>Das Diagramm ließ sich nicht laden: %1</translation>
+    </message>
+    <message>
+        <source>Rates where the NPV is zero</source>
+        <translation>Zinssätze mit Kapitalwert null</translation>
+    </message>
+    <message>
+        <source>%1 % (the IRR key's answer)</source>
+        <translation>%1 % (Antwort der IRR-Taste)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The cash-flow list is empty.</source>
+        <translation>Die Liste der Zahlungsströme ist leer.</translation>
+    </message>
+    <message>
+        <source>The NPV is zero at no rate from %1 % to %2 %.</source>
+        <translation>Der Kapitalwert ist bei keinem Zinssatz von %1 % bis %2 % null.</translation>
+    </message>
+    <message>
+        <source>The NPV is zero at %1 rates: the list has more than one internal rate of return, and the IRR key finds at most one of them.</source>
+        <translation>Der Kapitalwert ist bei %1 Zinssätzen null: Die Liste hat mehr als einen internen Zinsfuß, und die IRR-Taste findet höchstens einen davon.</translation>
+    </message>
+    <message>
+        <source>A rate lies outside 0 to 100 %, where the IRR key does not search.</source>
+        <translation>Ein Zinssatz liegt außerhalb von 0 bis 100 %, wo die IRR-Taste nicht sucht.</translation>
+    </message>
+    <message>
+        <source>The IRR key gives %1 %.</source>
+        <translation>Die IRR-Taste ergibt %1 %.</translation>
+    </message>
+    <message>
+        <source>The IRR key fails.</source>
+        <translation>Die IRR-Taste findet keinen Zinssatz.</translation>
+    </message>
+</context>
+<context>
+    <name>cambist::TvmSolverSheet</name>
+    <message>
+        <source>TVM solver</source>
+        <translation>TVM-Löser</translation>
+    </message>
+    <message>
+        <source>The value of each register that balances the other four. Use types it into the display; then store it with the register's key.</source>
+        <translation>Der Wert jedes Registers, der die anderen vier ausgleicht. Übernehmen tippt ihn in die Anzeige; dann legen Sie ihn mit der Taste des Registers ab.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>I/Y</source>
+        <translation>I/Y</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>PMT</source>
+        <translation>PMT</translation>
+    </message>
+    <message>
+        <source>FV</source>
+        <translation>FV</translation>
+    </message>
+    <message>
+        <source>%1 that balances</source>
+        <translation>%1, der ausgleicht</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Use %1</source>
+        <translation>%1 übernehmen</translation>
+    </message>
+    <message>
+        <source>no solution between 0 and 100 %</source>
+        <translation>keine Lösung zwischen 0 und 100 %</translation>
+    </message>
+    <message>
+        <source>no solution</source>
+        <translation>keine Lösung</translation>
+    </message>
+    <message>
+        <source>Nothing a key could type</source>
+        <translation>Nichts, was Tasten tippen könnten</translation>
+    </message>
+    <message>
+        <source>Types %1</source>
+        <translation>Tippt %1</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include "CalculatorWindow.h"
 #include "QtControls.h"
 #include "Translations.h"
+#include "Worksheets.h"
 #include "KeyBindings.h"
 #include "KeyCatalogue.h"
 #include "RecordingWindow.h"
@@ -624,7 +625,7 @@ private slots:
         window->show();
         QStringList menus;
         for (QAction* action : window->menuBar()->actions()) menus << action->text();
-        QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Modus", "&Hilfe"}));
+        QCOMPARE(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Modus", "&Arbeitsbl\u00E4tter", "&Hilfe"}));
         QCOMPARE(button("memoryAdd")->accessibleName(), QStringLiteral("Zum Speicher addieren"));
         QCOMPARE(button("toggleSimpleComplex")->text(), QStringLiteral("CF-Modus"));
         click(QStringLiteral("1 . 5 * 3 ="));
@@ -644,6 +645,72 @@ private slots:
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+    }
+
+    // ---- Worksheets -----------------------------------------------------------
+
+    void theTvmSolverBalancesEachRegisterAndTypesItsValue() {
+        click(QStringLiteral("360 setN 0.5 setIY 200000 setPV 0 setFV"));
+        QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+        TvmSolverSheet* solver = window->tvmSolver();
+        QVERIFY(solver && solver->isVisible());
+        QCOMPARE(solver->solvedText(3), QStringLiteral("-1199.10105"));  // PMT
+        // Use types the value, rounded to twelve digits, as keys (the display
+        // shows six decimals of what was typed, padded to the digits typed).
+        solver->findChild<QPushButton*>(QStringLiteral("use3"))->click();
+        QCOMPARE(display("number_display"), QStringLiteral("-1199.10105000"));
+        QCOMPARE(window->history().tape().size(), std::size_t{4});  // typing is no action of its own
+        click(QStringLiteral("setPMT"));
+        QCOMPARE(display("fin_pmt_display"), QStringLiteral("-1199.10105"));
+        // It follows the registers: now N balances at 360.
+        QCOMPARE(solver->solvedText(0), QStringLiteral("360"));
+        QCOMPARE(solver->solvedText(1), QStringLiteral("0.5"));
+        click(QStringLiteral("1000 setPV 50 negate setPMT 5 setIY"));
+        QCOMPARE(solver->solvedText(0), QStringLiteral("no solution"));
+        QVERIFY(!solver->findChild<QPushButton*>(QStringLiteral("use0"))->isEnabled());
+    }
+
+    void theAmortizationScheduleOfALoan() {
+        click(QStringLiteral("360 setN 0.5 setIY 200000 setPV 0 setFV 1199.10105034 negate setPMT"));
+        QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+        AmortizationSheet* sheet = window->amortization();
+        QVERIFY(sheet && sheet->isVisible());
+        const AmortizationModel& model = sheet->model();
+        QCOMPARE(model.rowCount(), 361);
+        const auto cell = [&model](int row, int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
+        QCOMPARE(cell(0, 1), QStringLiteral("-1199.10105"));
+        QCOMPARE(cell(0, 2), QStringLiteral("1000"));
+        QCOMPARE(cell(0, 3), QStringLiteral("199.10105"));
+        QVERIFY(std::fabs(cell(359, 4).toDouble()) < 0.01);
+        QCOMPARE(cell(360, 0), QStringLiteral("Total"));
+        QCOMPARE(model.data(model.index(0, 2), Qt::AccessibleTextRole).toString(), QStringLiteral("Interest 1000"));
+        sheet->setRange(1, 12);
+        QVERIFY(sheet->rangeText().startsWith(QStringLiteral("payments -14389.2126")));
+        sheet->findChild<QPushButton*>(QStringLiteral("copySchedule"))->click();
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 362);
+        QCOMPARE(lines.at(1), QStringLiteral("1\t-1199.10105\t1000\t199.10105\t199800.89895"));
+        // A long schedule opens at once: rows are computed as they are shown.
+        click(QStringLiteral("100000 setN"));
+        QCOMPARE(model.rowCount(), 100001);
+        QVERIFY(!cell(99999, 4).isEmpty());
+    }
+
+    void theNpvProfileFindsEveryRoot() {
+        click(QStringLiteral("toggleSimpleComplex 100 negate addCashFlow 270 addCashFlow 176 negate addCashFlow"));
+        QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+        NpvProfileSheet* sheet = window->npvProfile();
+        QVERIFY(sheet && sheet->isVisible());
+        QVERIFY2(sheet->hasChart(), "the chart plugin loads");
+        QCOMPARE(sheet->roots(), (QStringList{"10 %", "60 % (the IRR key's answer)"}));
+        QVERIFY(sheet->verdict().contains(QStringLiteral("more than one")));
+        // It follows the list: roots at -20 % and 150 %, both outside the key's search.
+        click(QStringLiteral("clearFinance 100 negate addCashFlow 330 addCashFlow 200 negate addCashFlow"));
+        QCOMPARE(sheet->roots(), (QStringList{"-20 %", "150 %"}));
+        QVERIFY(sheet->verdict().contains(QStringLiteral("outside 0 to 100 %")));
+        QVERIFY(sheet->verdict().contains(QStringLiteral("The IRR key fails")));
+        sheet->setRange(0, 100);
+        QCOMPARE(sheet->roots(), QStringList());
     }
 
 private:
