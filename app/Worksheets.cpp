@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPointF>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -219,12 +220,17 @@ void AmortizationSheet::follow(const CalController& controller) {
                              .arg(shown(registers_.pv), QString::number(periods), shown(registers_.pmt),
                                   shown(registers_.iy), shown(all.balance), shown(registers_.fv)));
     }
+    // The first schedule shows its first year of months; later ones keep
+    // the range the user chose, within their periods.
+    const bool firstSchedule = last_->maximum() == 0;
     for (QSpinBox* box : {first_, last_}) {
         const QSignalBlocker blocker(box);
         box->setRange(periods > 0 ? 1 : 0, periods);
     }
-    if (periods > 0 && last_->value() == 0) last_->setValue(std::min(12, periods));
-    if (periods > 0 && first_->value() == 0) first_->setValue(1);
+    if (firstSchedule && periods > 0) {
+        const QSignalBlocker blocker(last_);
+        last_->setValue(std::min(12, periods));
+    }
     showRange();
 }
 
