@@ -32,6 +32,12 @@ namespace {
 
 QString shown(double x) { return QString::fromStdString(formatFloat(x)); }
 
+// A value a screen reader reaches by Tab and reads with its name.
+void showValue(QLabel* label, const QString& name, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(QCoreApplication::translate("cambist::Worksheets", "%1: %2").arg(name, text));
+}
+
 QLabel* valueLabel(const QString& accessibleName) {
     auto* label = new QLabel;
     label->setAccessibleName(accessibleName);
@@ -58,7 +64,8 @@ TvmSolverSheet::TvmSolverSheet(QWidget* parent) : QWidget(parent) {
                                   QT_TR_NOOP("FV")};
     for (int r = 0; r < 5; ++r) {
         Row& row = rows_[r];
-        row.value = valueLabel(tr("%1 that balances").arg(tr(names[r])));
+        row.name = tr("%1 that balances").arg(tr(names[r]));
+        row.value = valueLabel(row.name);
         row.use = new QPushButton(tr("Use"));
         row.use->setObjectName(QStringLiteral("use%1").arg(r));
         row.use->setAccessibleName(tr("Use %1").arg(tr(names[r])));
@@ -88,9 +95,9 @@ void TvmSolverSheet::follow(const CalController& controller) {
         const auto typeable = finite ? typeableText(*value, MAX_DIGITS) : std::nullopt;
         row.typed = typeable ? QString::fromStdString(*typeable) : QString();
         if (!finite) {
-            row.value->setText(i == 1 ? tr("no solution between 0 and 100 %") : tr("no solution"));
+            showValue(row.value, row.name, i == 1 ? tr("no solution between 0 and 100 %") : tr("no solution"));
         } else {
-            row.value->setText(shown(*value));
+            showValue(row.value, row.name, shown(*value));
         }
         row.use->setEnabled(!row.typed.isEmpty());
         row.use->setToolTip(row.typed.isEmpty() ? tr("Nothing a key could type")
@@ -170,7 +177,8 @@ AmortizationSheet::AmortizationSheet(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("amortization"));
     setAccessibleName(tr("Amortization schedule"));
     auto* layout = new QVBoxLayout(this);
-    status_ = new QLabel;
+    status_ = valueLabel(tr("Amortization schedule"));
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     status_->setWordWrap(true);
     layout->addWidget(status_);
     table_ = new QTableView;
@@ -212,10 +220,11 @@ void AmortizationSheet::follow(const CalController& controller) {
     model_.follow(registers_);
     const int periods = model_.periods();
     if (periods == 0) {
-        status_->setText(tr("N must be a whole number of periods from 1 to %1.").arg(AmortizationModel::kMaxPeriods));
+        showValue(status_, tr("Amortization schedule"),
+                  tr("N must be a whole number of periods from 1 to %1.").arg(AmortizationModel::kMaxPeriods));
     } else {
         const Amortization all = amortize(registers_.pv, registers_.pmt, registers_.iy, 1, periods);
-        status_->setText(tr("PV %1 repaid by %2 payments of %3 at %4 % per period; balance after the last: %5 "
+        showValue(status_, tr("Amortization schedule"), tr("PV %1 repaid by %2 payments of %3 at %4 % per period; balance after the last: %5 "
                             "(FV %6).")
                              .arg(shown(registers_.pv), QString::number(periods), shown(registers_.pmt),
                                   shown(registers_.iy), shown(all.balance), shown(registers_.fv)));
@@ -242,13 +251,15 @@ void AmortizationSheet::setRange(int first, int last) {
 void AmortizationSheet::showRange() {
     const int first = first_->value();
     const int last = last_->value();
+    const QString name = tr("Periods %1 to %2").arg(first).arg(last);
     if (model_.periods() == 0 || first < 1 || last < first) {
-        range_->setText(tr("no periods"));
+        showValue(range_, name, tr("no periods"));
         return;
     }
     const Amortization a = amortize(registers_.pv, registers_.pmt, registers_.iy, first, last);
-    range_->setText(tr("payments %1, interest %2, principal %3, balance %4")
-                        .arg(shown(a.payment), shown(a.interest), shown(a.principal), shown(a.balance)));
+    showValue(range_, name,
+              tr("payments %1, interest %2, principal %3, balance %4")
+                  .arg(shown(a.payment), shown(a.interest), shown(a.principal), shown(a.balance)));
 }
 
 QString AmortizationSheet::rangeText() const { return range_->text(); }
@@ -312,8 +323,9 @@ NpvProfileSheet::NpvProfileSheet(QWidget* parent) : QWidget(parent) {
     }
     if (!chart_) layout->addWidget(new QLabel(tr("The chart could not be loaded: %1").arg(plugin_->errorString())));
 
-    verdict_ = new QLabel;
+    verdict_ = valueLabel(tr("NPV profile"));
     verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verdict_->setWordWrap(true);
     layout->addWidget(verdict_);
     roots_ = new QListWidget;
@@ -363,7 +375,7 @@ void NpvProfileSheet::redraw() {
     const bool outside = std::any_of(roots.begin(), roots.end(), [](double r) { return r <= 0 || r >= 100; });
     if (outside) words << tr("A rate lies outside 0 to 100 %, where the IRR key does not search.");
     if (!flows_.empty()) words << (irr ? tr("The IRR key gives %1 %.").arg(shown(*irr)) : tr("The IRR key fails."));
-    verdict_->setText(words.join(QLatin1Char(' ')));
+    showValue(verdict_, tr("NPV profile"), words.join(QLatin1Char(' ')));
 
     if (chart_) {
         QList<QPointF> curve;

@@ -36,6 +36,7 @@ signals:
 
 private:
     struct Row {
+        QString name;
         QLabel* value;
         QPushButton* use;
         QString typed;

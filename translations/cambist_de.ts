@@ -96,6 +96,10 @@
         <source>payments %1, interest %2, principal %3, balance %4</source>
         <translation>Zahlungen %1, Zinsen %2, Tilgung %3, Restschuld %4</translation>
     </message>
+    <message>
+        <source>Periods %1 to %2</source>
+        <translation>Perioden %1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>cambist::CalculatorWindow</name>
@@ -1079,6 +1083,13 @@
     <message>
         <source>Types %1</source>
         <translation>Tippt %1</translation>
+    </message>
+</context>
+<context>
+    <name>cambist::Worksheets</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -655,6 +655,9 @@ private slots:
         TvmSolverSheet* solver = window->tvmSolver();
         QVERIFY(solver && solver->isVisible());
         QCOMPARE(solver->solvedText(3), QStringLiteral("-1199.10105"));  // PMT
+        QStringList spoken;
+        for (QLabel* label : solver->findChildren<QLabel*>()) spoken << label->accessibleName();
+        QVERIFY(spoken.contains(QStringLiteral("PMT that balances: -1199.10105")));
         // Use types the value, rounded to twelve digits, as keys (the display
         // shows six decimals of what was typed, padded to the digits typed).
         solver->findChild<QPushButton*>(QStringLiteral("use3"))->click();
