@@ -353,11 +353,16 @@ void CalculatorWindow::buildMenus() {
     clear->setText(tr("C&lear TVM and cash flows"));
     mode->addAction(clear);
 
+    // The worksheets open from any of Cambist's windows, a worksheet's too.
     QMenu* sheets = menuBar()->addMenu(tr("&Worksheets"));
-    sheets->addAction(tr("&TVM solver"), this, &CalculatorWindow::showTvmSolver)->setShortcut(shortcutOf("TVM solver"));
-    sheets->addAction(tr("&Amortization"), this, &CalculatorWindow::showAmortization)
-        ->setShortcut(shortcutOf("Amortization"));
-    sheets->addAction(tr("&NPV profile"), this, &CalculatorWindow::showNpvProfile)->setShortcut(shortcutOf("NPV profile"));
+    const auto addSheet = [&](const QString& text, void (CalculatorWindow::*open)(), const char* command) {
+        QAction* action = sheets->addAction(text, this, open);
+        action->setShortcut(shortcutOf(command));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    };
+    addSheet(tr("&TVM solver"), &CalculatorWindow::showTvmSolver, "TVM solver");
+    addSheet(tr("&Amortization"), &CalculatorWindow::showAmortization, "Amortization");
+    addSheet(tr("&NPV profile"), &CalculatorWindow::showNpvProfile, "NPV profile");
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* guide = help->addAction(tr("&Guide"), this, &CalculatorWindow::showGuide);
