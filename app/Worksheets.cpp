@@ -197,6 +197,9 @@ AmortizationSheet::AmortizationSheet(QWidget* parent) : QWidget(parent) {
     last_ = new QSpinBox;
     first_->setAccessibleName(tr("First period"));
     last_->setAccessibleName(tr("Last period"));
+    // No periods until a schedule is shown.
+    first_->setRange(0, 0);
+    last_->setRange(0, 0);
     range_ = valueLabel(tr("Sum over the periods"));
     range_->setObjectName(QStringLiteral("rangeSum"));
     rangeRow->addWidget(new QLabel(tr("Periods")));

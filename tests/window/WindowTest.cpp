@@ -687,6 +687,7 @@ private slots:
         QVERIFY(std::fabs(cell(359, 4).toDouble()) < 0.01);
         QCOMPARE(cell(360, 0), QStringLiteral("Total"));
         QCOMPARE(model.data(model.index(0, 2), Qt::AccessibleTextRole).toString(), QStringLiteral("Interest 1000"));
+        QVERIFY2(sheet->rangeText().startsWith(QStringLiteral("payments -14389.2126")), "opens on the first twelve periods");
         sheet->setRange(1, 12);
         QVERIFY(sheet->rangeText().startsWith(QStringLiteral("payments -14389.2126")));
         sheet->findChild<QPushButton*>(QStringLiteral("copySchedule"))->click();
