@@ -414,7 +414,13 @@ void CalculatorWindow::showTvmSolver() {
     if (!tvmSolver_) {
         tvmSolver_ = new TvmSolverSheet(this);
         // What the solver computes reaches the calculator as typed keys.
-        connect(tvmSolver_, &TvmSolverSheet::useValue, this, [this](const QString& text) { typeText(text); });
+        // The calculator comes to the front, so the register's key that
+        // stores the value can follow at once.
+        connect(tvmSolver_, &TvmSolverSheet::useValue, this, [this](const QString& text) {
+            typeText(text);
+            raise();
+            activateWindow();
+        });
         tvmSolver_->resize(420, 260);
     }
     showWorksheet(tvmSolver_, tr("TVM solver"));
